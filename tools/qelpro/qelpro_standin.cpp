@@ -1,0 +1,110 @@
+// Host stand-in library: lets the driver run outside the real host.
+#include "qelpro_standin.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct StandinState {
+  bool configured = false;
+  uint32_t levelMask = 0xFFFFFFFFu;
+  uint16_t version = 820;
+  bool clientFails = false;
+  uint8_t nextClient = 33;
+  QelStandinSink sink = nullptr;
+  void* sinkContext = nullptr;
+  std::string callLog;
+};
+
+StandinState& State() {
+  static StandinState state;
+  if (!state.configured) {
+    state.configured = true;
+    if (const char* mask = std::getenv("QELPRO_LEVELS")) {
+      state.levelMask = static_cast<uint32_t>(std::strtoul(mask, nullptr, 0));
+    }
+    if (const char* version = std::getenv("QELPRO_VERSION")) {
+      state.version = static_cast<uint16_t>(std::strtoul(version, nullptr, 0));
+    }
+    const char* noClient = std::getenv("QELPRO_NO_CLIENT");
+    state.clientFails = noClient != nullptr && std::strcmp(noClient, "1") == 0;
+  }
+  return state;
+}
+
+void WriteLine(int level, const char* line) {
+  const char* path = std::getenv("QELPRO_LOG");
+  FILE* out = path != nullptr && *path != '\0' ? std::fopen(path, "a") : stderr;
+  if (out == nullptr) return;
+  std::fprintf(out, "[%d] %s\n", level, line);
+  if (out != stderr) std::fclose(out);
+}
+
+}  // namespace
+
+extern "C" {
+
+int err(int level, const char* format, ...) {
+  StandinState& state = State();
+  // The mask filters before any formatting is done.
+  if ((static_cast<uint32_t>(level) & state.levelMask) == 0) return 0;
+  char line[1024];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  if (state.sink != nullptr) {
+    state.sink(state.sinkContext, level, line);
+  } else {
+    WriteLine(level, line);
+  }
+  return 0;
+}
+
+uint16_t VPI_STDCALL QelMkClient(const char* name, int32_t one, int32_t zero, uint8_t* client) {
+  StandinState& state = State();
+  char entry[160];
+  std::snprintf(entry, sizeof entry, "QelMkClient(%s,%d,%d)\n", name != nullptr ? name : "",
+                one, zero);
+  state.callLog += entry;
+  if (state.clientFails) return 1;
+  if (client != nullptr) *client = state.nextClient++;
+  return 0;
+}
+
+uint16_t VPI_STDCALL QelGetQelproVer(int32_t client, uint16_t* version, char* buffer100) {
+  StandinState& state = State();
+  char entry[64];
+  std::snprintf(entry, sizeof entry, "QelGetQelproVer(%d)\n", client & 0xFF);
+  state.callLog += entry;
+  if (version != nullptr) *version = state.version;
+  if (buffer100 != nullptr) std::snprintf(buffer100, 100, "host stand-in %u", state.version);
+  return 0;
+}
+
+int32_t VPI_STDCALL QelRmClient(int32_t client) {
+  StandinState& state = State();
+  char entry[64];
+  std::snprintf(entry, sizeof entry, "QelRmClient(%d)\n", client & 0xFF);
+  state.callLog += entry;
+  return 0;
+}
+
+void QelStandinSetSink(QelStandinSink sink, void* context) {
+  StandinState& state = State();
+  state.sink = sink;
+  state.sinkContext = context;
+}
+
+void QelStandinSetLevelMask(uint32_t mask) { State().levelMask = mask; }
+void QelStandinSetVersion(uint16_t version) { State().version = version; }
+void QelStandinSetClientFailure(int fail) { State().clientFails = fail != 0; }
+
+const char* QelStandinCallLog(void) { return State().callLog.c_str(); }
+void QelStandinClearCallLog(void) { State().callLog.clear(); }
+
+}  // extern "C"
