@@ -1,0 +1,24 @@
+// The six-region screen map: 3 columns by 2 rows of 640 x 480.
+#pragma once
+
+#include <cstdint>
+
+#include "link/driver_data.h"
+
+namespace vpi {
+
+struct RegionFlags {
+  bool covered[kRegionCount];
+};
+
+RegionFlags ComputeCoveredRegions(int16_t x, int16_t y, int16_t width, int16_t height);
+
+// Lowest window (0 to 9) whose row marks `region` and whose connection is
+// open; -1 when none.
+int FindRegionHolder(const DriverData* data, int region);
+
+// Hides the holders of the flagged regions; false when the library refused a
+// hide (lastResult is then 0 and windows hidden before stay hidden).
+bool ClearCoveredRegions(DriverData* data, const RegionFlags& flags);
+
+}  // namespace vpi
