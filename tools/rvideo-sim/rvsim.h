@@ -1,0 +1,57 @@
+// Video server simulator: the vendor library's eighteen NTRV functions over an
+// in-memory video server, plus controls for tests and the host console.
+// Built as rvideo.dll (Windows) and librvideo.so (POSIX). Not part of the driver.
+#pragma once
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// ---- Configuration ------------------------------------------------------
+// Replaces the whole server (sources, accepted host names) and clears every
+// connection, fault, counter and the trace. `config` is the text of a config
+// file (format in README of the tool); NULL loads the built-in default.
+// Returns 0 on success, -1 on a malformed text (state then is the default).
+int RvSimConfigure(const char* config);
+
+// ---- Faults -------------------------------------------------------------
+// Makes the named NTRV function (e.g. "NTRVHideVideo", or "*" for any) return
+// `result` instead of doing its work: for calls number `from`..`from+count-1`
+// of that function counted from now (1 = the next call); count < 0 = forever.
+// Several rules may stand; the first that matches applies.
+void RvSimAddFault(const char* function, int from, int count, int32_t result);
+void RvSimClearFaults(void);
+
+// ---- Observation --------------------------------------------------------
+// One line per library call, "NTRVSetVideoPosition(101,100,50,320,240) = 1".
+const char* RvSimTrace(void);
+void RvSimClearTrace(void);
+int RvSimCallCount(void);
+// Calls that named a handle which was not open (never opened or closed).
+int RvSimBadHandleCalls(void);
+int RvSimOpenConnections(void);
+
+enum { RVSIM_HIDDEN = 0, RVSIM_LIVE = 1, RVSIM_STILL = 2 };
+
+typedef struct RvSimWindow {
+  int32_t handle;      // connection carrying the window
+  int32_t sourceId;    // selected source id, -1 when none
+  char sourceName[80];
+  int16_t x, y, width, height;
+  int16_t zoomX, zoomY, zoomWidth, zoomHeight;
+  int32_t zOrder;
+  char caption[80];
+  int32_t colorKey;
+  uint8_t insertionMode, brightness, contrast, saturation, hue;
+  int32_t state;  // RVSIM_HIDDEN, RVSIM_LIVE, RVSIM_STILL
+} RvSimWindow;
+
+// Copies the windows of the open connections, in the order they were opened,
+// into `windows` (at most `capacity`); returns how many are open.
+int RvSimWall(RvSimWindow* windows, int capacity);
+
+#ifdef __cplusplus
+}
+#endif
