@@ -2,5 +2,4 @@
 #include "entry/slots.h"
 namespace vpi {
 int32_t SingleParser(VpiCall*) { return VPI_INVALID; }
-int32_t BrowseAddress(VpiCall*) { return VPI_CANCELLED; }
 }  // namespace vpi
