@@ -5,19 +5,17 @@
 namespace vpi {
 
 const char* const FunctionTable[kFunctionTableSize] = {
-    "FMODE",       "FCOLORKEY", "FHUE",     "FSATURATION", "FCONTRAST",  "FBRIGHTNESS",
-    "FZOOM",       "FCAPTION",  "FZORDER",  "FPOSITION",   "FHIDEVIDEO", "FSTILLVIDEO",
-    "FMOTION",     "FSELECT",   "FSOURCEINFO",
-    "FSTATUS1",    "FSTATUS2",  "FSTATUS3", "FSTATUS4",    "FSTATUS5",   "FSTATUS6",
-    "FRESULT",     "FNUMSOURCES",
-    "FSHOWWINDOW", "FHIDESOURCE",
+    "FMODE",       "FCOLORKEY",   "FHUE",        "FSATURATION", "FCONTRAST",
+    "FBRIGHTNESS", "FZOOM",       "FCAPTION",    "FZORDER",     "FPOSITION",
+    "FHIDEVIDEO",  "FSTILLVIDEO", "FMOTION",     "FSELECT",     "FSOURCEINFO",
+    "FSTATUS1",    "FSTATUS2",    "FSTATUS3",    "FSTATUS4",    "FSTATUS5",
+    "FSTATUS6",    "FRESULT",     "FNUMSOURCES", "FSHOWWINDOW", "FHIDESOURCE",
 };
 
 const char* const ParameterTable[kParameterTableSize] = {
-    "WINDOW",  "SOURCE", "X",          "Y",        "WIDTH",      "HEIGHT",
-    "ZORDER",  "ZX",     "ZY",         "ZWIDTH",   "ZHEIGHT",    "BRIGHTNESS",
-    "CONTRAST", "SATURATION", "HUE",   "MODE",
-    "CAPTION", "COLOR",
+    "WINDOW",   "SOURCE",     "X",   "Y",      "WIDTH",   "HEIGHT",
+    "ZORDER",   "ZX",         "ZY",  "ZWIDTH", "ZHEIGHT", "BRIGHTNESS",
+    "CONTRAST", "SATURATION", "HUE", "MODE",   "CAPTION", "COLOR",
 };
 
 const NameGroup kFunctionNames = {FunctionTable + 0, 15, 6};

@@ -4,7 +4,9 @@
 
 namespace vpi {
 
-int32_t BlockParser(VpiCall* /*call*/) { return VPI_INVALID; }
+int32_t BlockParser(VpiCall* /*call*/) {
+  return VPI_INVALID;
+}
 
 int32_t BlockRead(VpiCall* /*call*/) {
   HostLog(kLogDetail, "DARAZO: VPI does not support block read.");
@@ -16,6 +18,8 @@ int32_t BlockWrite(VpiCall* /*call*/) {
   return VPI_INVALID;
 }
 
-int32_t AnswerOk(VpiCall* /*call*/) { return VPI_OK; }
+int32_t AnswerOk(VpiCall* /*call*/) {
+  return VPI_OK;
+}
 
 }  // namespace vpi

@@ -39,13 +39,27 @@ constexpr int kVideoFunctionCount = 18;
 
 // Export names in binding order; the order of the pointers in DriverData.
 inline constexpr const char* kVideoFunctionNames[kVideoFunctionCount] = {
-    "NTRVOpenVideoConnection", "NTRVCloseVideoConnection", "NTRVGetNumVideoSources",
-    "NTRVGetVideoSourceInfo",  "NTRVSelectVideoSource",    "NTRVMotionVideo",
-    "NTRVStillVideo",          "NTRVHideVideo",            "NTRVSetVideoPosition",
-    "NTRVSetZOrder",           "NTRVSetVideoCaption",      "NTRVSetZoom",
-    "NTRVSetBrightness",       "NTRVSetContrast",          "NTRVSetSaturation",
-    "NTRVSetHue",              "NTRVColorKey",             "NTRVInsertionMode",
+    "NTRVOpenVideoConnection",
+    "NTRVCloseVideoConnection",
+    "NTRVGetNumVideoSources",
+    "NTRVGetVideoSourceInfo",
+    "NTRVSelectVideoSource",
+    "NTRVMotionVideo",
+    "NTRVStillVideo",
+    "NTRVHideVideo",
+    "NTRVSetVideoPosition",
+    "NTRVSetZOrder",
+    "NTRVSetVideoCaption",
+    "NTRVSetZoom",
+    "NTRVSetBrightness",
+    "NTRVSetContrast",
+    "NTRVSetSaturation",
+    "NTRVSetHue",
+    "NTRVColorKey",
+    "NTRVInsertionMode",
 };
 
 // A call succeeds when the low byte of its result is 1.
-inline bool CallSucceeded(int32_t result) { return (result & 0xFF) == 1; }
+inline bool CallSucceeded(int32_t result) {
+  return (result & 0xFF) == 1;
+}

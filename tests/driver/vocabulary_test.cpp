@@ -1,11 +1,11 @@
+#include "address/vocabulary.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstring>
 #include <set>
 #include <string>
-
-#include "address/vocabulary.h"
 
 namespace {
 

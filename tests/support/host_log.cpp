@@ -12,8 +12,8 @@ using SinkFn = void (*)(void*, int, const char*);
 using SetSinkFn = void (*)(SinkFn, void*);
 
 void* Standin(const char* name) {
-  static vpi::platform::LibraryHandle library = vpi::platform::OpenLibrary(VPI_STANDIN_FILE,
-                                                                          nullptr);
+  static vpi::platform::LibraryHandle library =
+      vpi::platform::OpenLibrary(VPI_STANDIN_FILE, nullptr);
   void* symbol = library != nullptr ? vpi::platform::LibrarySymbol(library, name) : nullptr;
   if (symbol == nullptr) std::abort();  // the stand-in is built beside every test
   return symbol;
@@ -50,6 +50,8 @@ std::string StandinCallLog() {
   return StandinFunction<const char* (*)()>("QelStandinCallLog")();
 }
 
-void StandinClearCallLog() { StandinFunction<void (*)()>("QelStandinClearCallLog")(); }
+void StandinClearCallLog() {
+  StandinFunction<void (*)()>("QelStandinClearCallLog")();
+}
 
 }  // namespace vpitest

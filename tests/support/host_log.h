@@ -10,9 +10,7 @@ namespace vpitest {
 struct LogLine {
   int level;
   std::string text;
-  bool operator==(const LogLine& other) const {
-    return level == other.level && text == other.text;
-  }
+  bool operator==(const LogLine& other) const { return level == other.level && text == other.text; }
 };
 
 class HostLogCapture {

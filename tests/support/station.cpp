@@ -43,7 +43,9 @@ Station::Station(int32_t number)
   data_->stationNumber = number;
 }
 
-Station::~Station() { EXPECT_TRUE(GuardsIntact()) << "station " << number_; }
+Station::~Station() {
+  EXPECT_TRUE(GuardsIntact()) << "station " << number_;
+}
 
 bool Station::GuardsIntact() const {
   for (size_t i = 0; i < kGuard; ++i) {
@@ -58,7 +60,9 @@ void Station::WriteInitFile(const std::string& content) const {
   out << content;
 }
 
-void Station::RemoveInitFile() const { std::remove(InitFileName(number_).c_str()); }
+void Station::RemoveInitFile() const {
+  std::remove(InitFileName(number_).c_str());
+}
 
 int32_t Station::Call(uint32_t slot, void* request) {
   VpiCall call{};

@@ -68,8 +68,8 @@ int err(int level, const char* format, ...) {
 uint16_t VPI_STDCALL QelMkClient(const char* name, int32_t one, int32_t zero, uint8_t* client) {
   StandinState& state = State();
   char entry[160];
-  std::snprintf(entry, sizeof entry, "QelMkClient(%s,%d,%d)\n", name != nullptr ? name : "",
-                one, zero);
+  std::snprintf(entry, sizeof entry, "QelMkClient(%s,%d,%d)\n", name != nullptr ? name : "", one,
+                zero);
   state.callLog += entry;
   if (state.clientFails) return 1;
   if (client != nullptr) *client = state.nextClient++;
@@ -100,11 +100,21 @@ void QelStandinSetSink(QelStandinSink sink, void* context) {
   state.sinkContext = context;
 }
 
-void QelStandinSetLevelMask(uint32_t mask) { State().levelMask = mask; }
-void QelStandinSetVersion(uint16_t version) { State().version = version; }
-void QelStandinSetClientFailure(int fail) { State().clientFails = fail != 0; }
+void QelStandinSetLevelMask(uint32_t mask) {
+  State().levelMask = mask;
+}
+void QelStandinSetVersion(uint16_t version) {
+  State().version = version;
+}
+void QelStandinSetClientFailure(int fail) {
+  State().clientFails = fail != 0;
+}
 
-const char* QelStandinCallLog(void) { return State().callLog.c_str(); }
-void QelStandinClearCallLog(void) { State().callLog.clear(); }
+const char* QelStandinCallLog(void) {
+  return State().callLog.c_str();
+}
+void QelStandinClearCallLog(void) {
+  State().callLog.clear();
+}
 
 }  // extern "C"

@@ -8,7 +8,9 @@
 namespace vpi::platform {
 namespace {
 
-int SilentErr(int /*level*/, const char* /*format*/, ...) { return 0; }
+int SilentErr(int /*level*/, const char* /*format*/, ...) {
+  return 0;
+}
 
 uint16_t VPI_STDCALL NoClient(const char* /*name*/, int32_t /*one*/, int32_t /*zero*/,
                               uint8_t* /*client*/) {
@@ -19,7 +21,9 @@ uint16_t VPI_STDCALL NoVersion(int32_t /*client*/, uint16_t* /*version*/, char* 
   return 1;
 }
 
-int32_t VPI_STDCALL NoRelease(int32_t /*client*/) { return 0; }
+int32_t VPI_STDCALL NoRelease(int32_t /*client*/) {
+  return 0;
+}
 
 template <typename Fn>
 Fn Resolve(void* library, const char* name, Fn fallback) {

@@ -17,10 +17,16 @@ LibraryHandle OpenLibrary(const char* fileName, uint32_t* systemError) {
   return handle;
 }
 
-void* LibrarySymbol(LibraryHandle library, const char* name) { return dlsym(library, name); }
+void* LibrarySymbol(LibraryHandle library, const char* name) {
+  return dlsym(library, name);
+}
 
-const char* VideoLibraryFileName() { return "librvideo.so"; }
+const char* VideoLibraryFileName() {
+  return "librvideo.so";
+}
 
-uint32_t CurrentThreadId() { return static_cast<uint32_t>(syscall(SYS_gettid)); }
+uint32_t CurrentThreadId() {
+  return static_cast<uint32_t>(syscall(SYS_gettid));
+}
 
 }  // namespace vpi::platform

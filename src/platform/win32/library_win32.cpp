@@ -15,8 +15,12 @@ void* LibrarySymbol(LibraryHandle library, const char* name) {
   return reinterpret_cast<void*>(proc);
 }
 
-const char* VideoLibraryFileName() { return "rvideo.dll"; }
+const char* VideoLibraryFileName() {
+  return "rvideo.dll";
+}
 
-uint32_t CurrentThreadId() { return GetCurrentThreadId(); }
+uint32_t CurrentThreadId() {
+  return GetCurrentThreadId();
+}
 
 }  // namespace vpi::platform
