@@ -17,4 +17,8 @@ bool LibraryBound(const DriverData* data);
 // connections are open, opening them if `connected` is 0.
 int32_t EnsureConnected(DriverData* data);
 
+// Number of source records held in `sources`: the server's count, at most
+// kSourceRecords. `numSources` itself keeps the count the server reported.
+int StoredSourceCount(const DriverData* data);
+
 }  // namespace vpi

@@ -1,0 +1,12 @@
+// Cold start with a chosen video library file; the slot uses the platform's.
+#pragma once
+
+#include <cstdint>
+
+#include "entry/vpi_records.h"
+
+namespace vpi {
+
+int32_t ColdStartWithLibrary(VpiCall* call, const char* libraryName);
+
+}  // namespace vpi

@@ -1,0 +1,67 @@
+// The lazy open run by the read and write slots, and the common tail of every
+// open: the station's count and list of video sources.
+#include "link/open_connections.h"
+
+#include "entry/host_log.h"
+#include "entry/vpi_records.h"
+#include "link/close_ports.h"
+#include "link/connections.h"
+#include "link/init_file.h"
+
+namespace vpi {
+namespace {
+
+// Handles still in the slots (one whose close failed earlier) are closed
+// before they are overwritten.
+int32_t OpenSixConnections(DriverData* data) {
+  CloseUncountedHandles(data, kOpenConnections);
+  const HostNameText host = CurrentHostName(data);
+  for (int slot = 0; slot < kOpenConnections; ++slot) {
+    const int32_t handle = data->OpenVideoConnection(host.text);
+    if (handle == kInvalidHandle) {
+      HostLog(kLogDetail, "VPI%s%02d : Fail to open communication port number %d in SingleRead()",
+              kDeviceTitle, static_cast<int>(data->stationNumber), slot + 1);
+      CloseUncountedHandles(data, slot);
+      return VPI_FAILED;
+    }
+    data->connections[slot] = handle;
+  }
+  CompleteOpen(data, kOpenConnections, kOpenConnections);
+  return VPI_OK;
+}
+
+}  // namespace
+
+int StoredSourceCount(const DriverData* data) {
+  const int reported = data->numSources;
+  return reported < kSourceRecords ? reported : kSourceRecords;
+}
+
+void LoadSources(DriverData* data) {
+  const int32_t first = data->connections[0];
+  data->GetNumVideoSources(first, &data->numSources);
+  HostLog(kLogDetail, "VPI%s%02d : Number of Video Sources %d", kDeviceTitle,
+          static_cast<int>(data->stationNumber), static_cast<int>(data->numSources));
+  const int count = StoredSourceCount(data);
+  for (int index = 0; index < count; ++index) {
+    data->GetVideoSourceInfo(first, static_cast<uint8_t>(index), &data->sources[index]);
+  }
+}
+
+void CompleteOpen(DriverData* data, int opened, int wanted) {
+  if (opened != wanted) {
+    CloseUncountedHandles(data, opened);
+    return;
+  }
+  data->numConnections = opened;
+  data->connected = 1;
+  LoadSources(data);
+}
+
+int32_t EnsureConnected(DriverData* data) {
+  if (!LibraryBound(data)) return VPI_FAILED;
+  if (data->connected != 0) return VPI_OK;
+  return OpenSixConnections(data);
+}
+
+}  // namespace vpi
