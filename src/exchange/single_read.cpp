@@ -1,6 +1,71 @@
-// Placeholder until data exchange lands.
+// Slot 5: the result of the last command, the source count, the shown flags
+// of windows 1 to 6 and the staged placement, read by exact name.
+#include "address/vocabulary.h"
 #include "entry/slots.h"
+#include "exchange/placement_text.h"
+#include "exchange/request_name.h"
+#include "exchange/value_cell.h"
+#include "link/connections.h"
+
 namespace vpi {
-int32_t SingleRead(VpiCall*) { return VPI_FAILED; }
-int32_t SingleWrite(VpiCall*) { return VPI_FAILED; }
+namespace {
+
+// Asks the staged window's connection for the number of sources.
+int32_t ReadSourceCount(DriverData* data, void* cell) {
+  const int window = data->window;
+  if (window < 0 || window >= kOpenConnections || cell == nullptr) return VPI_INVALID;
+  const int32_t result = data->GetNumVideoSources(data->connections[window], &data->numSources);
+  if (!CallSucceeded(result)) {
+    data->lastResult = 0;
+    return VPI_FAILED;
+  }
+  data->lastResult = 1;
+  WriteValue32(cell, data->numSources);
+  return VPI_OK;
+}
+
+int32_t ReadResultItem(DriverData* data, int item, void* cell) {
+  if (item == kFNumSources) return ReadSourceCount(data, cell);
+  if (cell == nullptr) return VPI_INVALID;
+  WriteValue32(cell, data->lastResult);
+  return VPI_OK;
+}
+
+int32_t ReadStatus(const DriverData* data, int window, void* cell) {
+  if (cell == nullptr) return VPI_INVALID;
+  WriteValue16(cell, static_cast<int16_t>(data->windowShown[window]));
+  return VPI_OK;
+}
+
+int32_t ReadWindowItem(const DriverData* data, int item, void* buffer) {
+  if (item == kFHideSource) return VPI_OK;
+  if (buffer == nullptr) return VPI_INVALID;
+  return BuildPlacementText(data, static_cast<char*>(buffer)) ? VPI_OK : VPI_INVALID;
+}
+
+int32_t ReadByName(DriverData* data, const char* name, void* value) {
+  int position = FindInGroup(kResultNames, name);
+  if (position >= 0) return ReadResultItem(data, position, value);
+  position = FindInGroup(kStatusNames, name);
+  if (position >= 0) return ReadStatus(data, position, value);
+  position = FindInGroup(kWindowItems, name);
+  if (position >= 0) return ReadWindowItem(data, position, value);
+  return VPI_INVALID;
+}
+
+}  // namespace
+
+int32_t SingleRead(VpiCall* call) {
+  DriverData* data = call->driverData;
+  const VpiRequest* request = static_cast<const VpiRequest*>(call->request);
+  if (data == nullptr || request == nullptr || request->addressText == nullptr) {
+    return VPI_INVALID;
+  }
+  const int32_t opened = EnsureConnected(data);
+  if (opened != VPI_OK) return opened;
+  RequestName name;
+  if (!TakeRequestName(request->addressText, &name)) return VPI_INVALID;
+  return ReadByName(data, name.name, request->value);
+}
+
 }  // namespace vpi
