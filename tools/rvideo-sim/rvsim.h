@@ -15,6 +15,9 @@ extern "C" {
 // file (format in README of the tool); NULL loads the built-in default.
 // Returns 0 on success, -1 on a malformed text (state then is the default).
 int RvSimConfigure(const char* config);
+// Why the last configuration was refused ("line 3: unknown directive 'x'"),
+// or "" when it was taken.
+const char* RvSimConfigError(void);
 
 // ---- Faults -------------------------------------------------------------
 // Makes the named NTRV function (e.g. "NTRVHideVideo", or "*" for any) return
@@ -36,8 +39,8 @@ int RvSimOpenConnections(void);
 enum { RVSIM_HIDDEN = 0, RVSIM_LIVE = 1, RVSIM_STILL = 2 };
 
 typedef struct RvSimWindow {
-  int32_t handle;      // connection carrying the window
-  int32_t sourceId;    // selected source id, -1 when none
+  int32_t handle;    // connection carrying the window
+  int32_t sourceId;  // selected source id, -1 when none
   char sourceName[80];
   int16_t x, y, width, height;
   int16_t zoomX, zoomY, zoomWidth, zoomHeight;

@@ -1,0 +1,84 @@
+#include "video_server.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace rvsim {
+namespace {
+
+// Host names compare without regard to case, as names on a network do.
+bool SameHost(const char* a, const char* b) {
+  for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+    if (std::tolower(static_cast<unsigned char>(*a)) !=
+        std::tolower(static_cast<unsigned char>(*b))) {
+      return false;
+    }
+  }
+  return *a == *b;
+}
+
+RvSimWindow FreshWindow(int32_t handle) {
+  RvSimWindow window;
+  std::memset(&window, 0, sizeof window);
+  window.handle = handle;
+  window.sourceId = -1;
+  window.brightness = kDefaultPicture;
+  window.contrast = kDefaultPicture;
+  window.saturation = kDefaultPicture;
+  window.state = RVSIM_HIDDEN;
+  return window;
+}
+
+}  // namespace
+
+void VideoServer::Reset(const ServerConfig& config) {
+  config_ = config;
+  windows_.clear();
+  nextHandle_ = kFirstHandle;
+}
+
+bool VideoServer::AcceptsHost(const char* hostName) const {
+  if (hostName == nullptr) return false;
+  for (const std::string& host : config_.hosts) {
+    if (SameHost(host.c_str(), hostName)) return true;
+  }
+  return false;
+}
+
+int32_t VideoServer::Open(const char* hostName) {
+  if (!AcceptsHost(hostName) || OpenCount() >= config_.connectionLimit) return -1;
+  windows_.push_back(FreshWindow(nextHandle_));
+  return nextHandle_++;
+}
+
+bool VideoServer::Close(int32_t handle) {
+  for (auto it = windows_.begin(); it != windows_.end(); ++it) {
+    if (it->handle == handle) {
+      windows_.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
+RvSimWindow* VideoServer::Window(int32_t handle) {
+  for (RvSimWindow& window : windows_) {
+    if (window.handle == handle) return &window;
+  }
+  return nullptr;
+}
+
+const SourceEntry* VideoServer::SourceById(int32_t id) const {
+  for (const SourceEntry& source : config_.sources) {
+    if (source.id == id) return &source;
+  }
+  return nullptr;
+}
+
+int VideoServer::Wall(RvSimWindow* windows, int capacity) const {
+  const int open = OpenCount();
+  for (int i = 0; i < open && i < capacity && windows != nullptr; ++i) windows[i] = windows_[i];
+  return open;
+}
+
+}  // namespace rvsim
