@@ -38,7 +38,7 @@ TEST_F(Sources, IndexPastTheEndOrNullRecordFailsWithoutWriting) {
 
 TEST_F(Sources, ConfiguredSourcesReplaceTheDefaultInOrder) {
   ASSERT_EQ(RvSimConfigure("# two cameras\n"
-                           "host video-01\n"
+                           "host video-01\r\n"
                            "source 7 Front Gate   \n"
                            "source -3 Yard # back\n"
                            "source 12 Yard\n"),

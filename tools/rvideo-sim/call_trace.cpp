@@ -9,7 +9,7 @@ namespace {
 void AppendToFile(const std::string& line) {
   const char* path = std::getenv("RVSIM_TRACE");
   if (path == nullptr || *path == '\0') return;
-  FILE* out = std::fopen(path, "a");
+  FILE* out = std::fopen(path, "ab");
   if (out == nullptr) return;
   std::fputs(line.c_str(), out);
   std::fclose(out);

@@ -29,6 +29,8 @@ void RvSimClearFaults(void);
 
 // ---- Observation --------------------------------------------------------
 // One line per library call, "NTRVSetVideoPosition(101,100,50,320,240) = 1".
+// Texts appear in double quotes: NTRVSetVideoCaption(1001,"CAM1 Gate") = 1.
+// When RVSIM_TRACE names a file, every line is appended there as well.
 const char* RvSimTrace(void);
 void RvSimClearTrace(void);
 int RvSimCallCount(void);
