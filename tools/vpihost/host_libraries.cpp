@@ -1,0 +1,85 @@
+#include "host_libraries.h"
+
+#include "console_platform.h"
+
+namespace vpihost {
+namespace {
+
+// Binds `name` into `target`; false when the library lacks it.
+template <typename Fn>
+bool Bind(LibraryHandle library, const char* name, Fn* target) {
+  void* symbol = FindSymbol(library, name);
+  *target = reinterpret_cast<Fn>(symbol);
+  return symbol != nullptr;
+}
+
+bool LoadStandin(const std::string& path, StandinControls* controls, std::string* reason) {
+  LibraryHandle library = LoadLibraryAt(path, reason);
+  if (library == nullptr) return false;
+  bool all = Bind(library, "QelStandinSetSink", &controls->setSink);
+  all = Bind(library, "QelStandinSetLevelMask", &controls->setLevelMask) && all;
+  if (!all) *reason = "it lacks the stand-in controls";
+  return all;
+}
+
+bool LoadSimulator(const std::string& path, SimulatorControls* sim, std::string* reason) {
+  LibraryHandle library = LoadLibraryAt(path, reason);
+  if (library == nullptr) return false;
+  bool all = Bind(library, "RvSimConfigure", &sim->configure);
+  all = Bind(library, "RvSimAddFault", &sim->addFault) && all;
+  all = Bind(library, "RvSimClearFaults", &sim->clearFaults) && all;
+  all = Bind(library, "RvSimTrace", &sim->trace) && all;
+  all = Bind(library, "RvSimClearTrace", &sim->clearTrace) && all;
+  all = Bind(library, "RvSimCallCount", &sim->callCount) && all;
+  all = Bind(library, "RvSimBadHandleCalls", &sim->badHandleCalls) && all;
+  all = Bind(library, "RvSimOpenConnections", &sim->openConnections) && all;
+  all = Bind(library, "RvSimWall", &sim->wall) && all;
+  if (!all) *reason = "it lacks the simulator controls";
+  return all;
+}
+
+bool BindDialogModel(LibraryHandle driver, DialogModelControls* model) {
+  bool all = Bind(driver, "VpiModelSetUser", &model->setUser);
+  all = Bind(driver, "VpiModelPick", &model->pick) && all;
+  all = Bind(driver, "VpiModelPress", &model->press) && all;
+  all = Bind(driver, "VpiModelListCount", &model->listCount) && all;
+  all = Bind(driver, "VpiModelListItem", &model->listItem) && all;
+  all = Bind(driver, "VpiModelIsEnabled", &model->isEnabled) && all;
+  all = Bind(driver, "VpiModelIsOpen", &model->isOpen) && all;
+  all = Bind(driver, "VpiModelLastRun", &model->lastRun) && all;
+  return all;
+}
+
+}  // namespace
+
+bool LoadHostLibraries(const std::string& directory, const std::string& driverPath,
+                       HostLibraries* out, std::string* error, std::vector<std::string>* warnings) {
+  const LibraryFileNames& names = PlatformLibraryNames();
+  std::string reason;
+  out->hasStandin = LoadStandin(directory + names.standin, &out->standin, &reason);
+  if (!out->hasStandin) {
+    warnings->push_back(std::string("host stand-in ") + names.standin + " not usable (" + reason +
+                        "): no host log lines");
+  }
+  reason.clear();
+  out->hasSimulator = LoadSimulator(directory + names.simulator, &out->simulator, &reason);
+  if (!out->hasSimulator) {
+    warnings->push_back(std::string("simulator ") + names.simulator + " not usable (" + reason +
+                        "): no wall, trace, fault or sim commands");
+  }
+  reason.clear();
+  out->driverPath = driverPath;
+  LibraryHandle driver = LoadLibraryAt(driverPath, &reason);
+  if (driver == nullptr) {
+    *error = "driver library not found or not loadable: " + driverPath + " (" + reason + ")";
+    return false;
+  }
+  if (!Bind(driver, "VpiMain", &out->vpiMain)) {
+    *error = "driver library " + driverPath + " exports no VpiMain";
+    return false;
+  }
+  out->hasDialogModel = BindDialogModel(driver, &out->dialogModel);
+  return true;
+}
+
+}  // namespace vpihost

@@ -1,0 +1,70 @@
+// The three libraries a console session runs with: the host stand-in and the
+// simulator, loaded by path from beside the console, then the driver, loaded
+// by path as a host loads it. The stand-in and simulator controls are found
+// by name; either library may be missing, the driver may not.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "entry/vpi_records.h"
+#include "platform/dialog_model.h"
+#include "rvideo-sim/rvsim.h"
+
+namespace vpihost {
+
+using VpiMainFn = int32_t(VPI_STDCALL*)(VpiCall*);
+
+using LogSinkFn = void (*)(void* context, int level, const char* line);
+
+struct StandinControls {
+  void (*setSink)(LogSinkFn sink, void* context) = nullptr;
+  void (*setLevelMask)(uint32_t mask) = nullptr;
+};
+
+struct SimulatorControls {
+  int (*configure)(const char* config) = nullptr;
+  void (*addFault)(const char* function, int from, int count, int32_t result) = nullptr;
+  void (*clearFaults)() = nullptr;
+  const char* (*trace)() = nullptr;
+  void (*clearTrace)() = nullptr;
+  int (*callCount)() = nullptr;
+  int (*badHandleCalls)() = nullptr;
+  int (*openConnections)() = nullptr;
+  int (*wall)(RvSimWindow* windows, int capacity) = nullptr;
+};
+
+// The driver's in-process browse dialog model, where the driver has one
+// (builds without a Windows user interface); see platform/dialog_model.h.
+struct DialogModelControls {
+  void (*setUser)(void (*user)(void* context, void* dialog), void* context) = nullptr;
+  int (*pick)(void* dialog, int listId, const char* text) = nullptr;
+  int (*press)(void* dialog, int buttonId) = nullptr;
+  int (*listCount)(void* dialog, int listId) = nullptr;
+  const char* (*listItem)(void* dialog, int listId, int index) = nullptr;
+  int (*isEnabled)(void* dialog, int controlId) = nullptr;
+  int (*isOpen)(void* dialog) = nullptr;
+  const VpiModelRun* (*lastRun)() = nullptr;
+};
+
+struct HostLibraries {
+  VpiMainFn vpiMain = nullptr;
+  std::string driverPath;
+  bool hasStandin = false;
+  StandinControls standin;
+  bool hasSimulator = false;
+  SimulatorControls simulator;
+  bool hasDialogModel = false;
+  DialogModelControls dialogModel;
+};
+
+// Loads the stand-in and the simulator from `directory` (which ends in a
+// separator), then the driver at `driverPath`. False, with the reason in
+// `error`, when the driver or its VpiMain cannot be had; a missing stand-in
+// or simulator only adds a line to `warnings`. The dialog model is looked up
+// in the driver and is simply absent where the driver shows a real dialog.
+bool LoadHostLibraries(const std::string& directory, const std::string& driverPath,
+                       HostLibraries* out, std::string* error, std::vector<std::string>* warnings);
+
+}  // namespace vpihost
