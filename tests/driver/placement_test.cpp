@@ -36,6 +36,9 @@ TEST_F(ShowWindow, ShowsTheNamedSourceInItsOwnWindow) {
   VpiValue status{};
   EXPECT_EQ(station.Read("!FSTATUS2", &status), VPI_OK);
   EXPECT_EQ(status.half.value16, 1);
+  char placement[50] = {};
+  EXPECT_EQ(station.ReadText("!FSHOWWINDOW", placement), VPI_OK);
+  EXPECT_STREQ(placement, "(CAM2,10,-20,300,200,-3,Gate)");
 }
 
 TEST_F(ShowWindow, HidesTheWindowsHoldingItsRegionsFirst) {
