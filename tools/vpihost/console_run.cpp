@@ -66,8 +66,8 @@ bool EnterDirectory(const std::string& directory, std::ostream& err) {
 
 }  // namespace
 
-int RunConsole(const RunOptions& options, std::istream& input, std::ostream& out,
-               std::ostream& err) {
+int RunConsole(const RunOptions& options, std::istream& input, bool inputIsTerminal,
+               std::ostream& out, std::ostream& err) {
   if (options.help) {
     out << UsageText();
     return kExitOk;
@@ -96,7 +96,7 @@ int RunConsole(const RunOptions& options, std::istream& input, std::ostream& out
     err << "vpihost: " << error << "\n";
     return kExitCannotStart;
   }
-  const bool interactive = !fromScript && options.script.empty() && InputIsTerminal();
+  const bool interactive = !fromScript && options.script.empty() && inputIsTerminal;
   Console console(libraries, out, ConsoleSettings{options.ascii, interactive});
   if (!console.Start(&error)) {
     err << "vpihost: " << error << "\n";

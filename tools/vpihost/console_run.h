@@ -11,8 +11,9 @@ namespace vpihost {
 
 enum ExitStatus : int { kExitOk = 0, kExitChecksFailed = 1, kExitCannotStart = 2 };
 
-// `input` is read when no script is named and it is not a terminal.
-int RunConsole(const RunOptions& options, std::istream& input, std::ostream& out,
-               std::ostream& err);
+// Without a script the commands come from `input`, line by line, or, when
+// `inputIsTerminal`, from the platform's line editor with prompt and history.
+int RunConsole(const RunOptions& options, std::istream& input, bool inputIsTerminal,
+               std::ostream& out, std::ostream& err);
 
 }  // namespace vpihost

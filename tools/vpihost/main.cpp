@@ -12,5 +12,5 @@ int main(int argc, char** argv) {
     return vpihost::kExitCannotStart;
   }
   vpihost::PrepareTerminalOutput();
-  return vpihost::RunConsole(options, std::cin, std::cout, std::cerr);
+  return vpihost::RunConsole(options, std::cin, vpihost::InputIsTerminal(), std::cout, std::cerr);
 }

@@ -58,7 +58,9 @@ void DescribePicture(const RvSimWindow& s, std::ostream& out) {
     std::snprintf(key, sizeof key, "0x%06X", static_cast<unsigned>(s.colorKey));
     out << "  key " << key;
   }
-  if (s.brightness != 0 || s.contrast != 0 || s.saturation != 0 || s.hue != 0) {
+  const bool simulatorDefaults =
+      s.brightness == 128 && s.contrast == 128 && s.saturation == 128 && s.hue == 0;
+  if (!simulatorDefaults) {
     out << "  picture b" << int{s.brightness} << " c" << int{s.contrast} << " s"
         << int{s.saturation} << " h" << int{s.hue};
   }
@@ -91,13 +93,14 @@ std::string DescribeWallWindows(const std::vector<WallWindow>& windows) {
     std::snprintf(head, sizeof head, "  %-4s %-6s ", w.label.c_str(), StateName(s.state));
     out << head;
     if (s.sourceId == -1) {
-      out << "no source";
-    } else {
-      out << FieldText(s.sourceName, sizeof s.sourceName) << " (id " << s.sourceId << ")";
+      out << "no source  [" << RegionBits(w.driverRegions) << "]\n";
+      continue;
     }
+    out << FieldText(s.sourceName, sizeof s.sourceName) << " (id " << s.sourceId << ")";
     out << "  at " << s.x << "," << s.y << " " << s.width << "x" << s.height << "  z " << s.zOrder;
-    if (s.caption[0] != '\0')
+    if (s.caption[0] != '\0') {
       out << "  caption \"" << FieldText(s.caption, sizeof s.caption) << "\"";
+    }
     DescribePicture(s, out);
     out << "  [" << RegionBits(w.driverRegions) << "]\n";
   }

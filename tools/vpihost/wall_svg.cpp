@@ -9,7 +9,7 @@ namespace vpihost {
 namespace {
 
 constexpr int kMargin = 20;
-constexpr int kLegendLine = 36;
+constexpr int kLegendLine = 28;
 const char* const kPalette[] = {"#2e7d32", "#1565c0", "#c62828", "#6a1b9a",
                                 "#ef6c00", "#00838f", "#5d4037", "#ad1457"};
 
@@ -106,7 +106,7 @@ std::string WallSvg(const std::vector<WallWindow>& windows) {
   svg << "</g>\n";
   for (size_t i = 0; i < legend.size(); ++i) {
     svg << "<text x=\"0\" y=\"" << kWallHeight + 50 + static_cast<int>(i) * kLegendLine
-        << "\" font-size=\"26\" fill=\"#000\" xml:space=\"preserve\">" << XmlEscape(legend[i])
+        << "\" font-size=\"20\" fill=\"#000\" xml:space=\"preserve\">" << XmlEscape(legend[i])
         << "</text>\n";
   }
   svg << "</svg>\n";
