@@ -5,6 +5,11 @@
 #include "result_names.h"
 
 namespace vpihost {
+namespace {
+
+constexpr size_t kUsageWidth = 30;
+
+}  // namespace
 
 const std::vector<Console::Command>& Console::Commands() {
   static const std::vector<Command> commands = {
@@ -185,13 +190,20 @@ bool Console::AddressUsable(const std::string& address, std::string* error) cons
 }
 
 LineOutcome Console::Help(const CommandLine& line) {
+  bool found = false;
   for (const Command& command : Commands()) {
     if (command.summary == nullptr) continue;
     if (!line.args.empty() && line.args[0] != command.verb) continue;
-    char row[160];
-    std::snprintf(row, sizeof row, "  %-44s %s\n", command.usage, command.summary);
-    out_ << row;
+    found = true;
+    const std::string usage = command.usage;
+    if (usage.size() > kUsageWidth) {
+      out_ << "  " << usage << "\n" << std::string(kUsageWidth + 3, ' ') << command.summary << "\n";
+    } else {
+      out_ << "  " << usage << std::string(kUsageWidth + 1 - usage.size(), ' ') << command.summary
+           << "\n";
+    }
   }
+  if (!found) return InputError("help: no command \"" + line.args[0] + "\"");
   if (line.args.empty()) {
     out_ << "  A trailing \"=> RESULT\" checks a command's result, e.g. read !FRESULT => VPI_OK.\n"
             "  Lines starting with # are comments. A value in double quotes keeps its blanks.\n";
