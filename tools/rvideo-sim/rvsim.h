@@ -33,6 +33,11 @@ void RvSimClearFaults(void);
 // When RVSIM_TRACE names a file, every line is appended there as well.
 const char* RvSimTrace(void);
 void RvSimClearTrace(void);
+// Tracing is on from the start. Off (0), calls add no trace line, in memory
+// or in the RVSIM_TRACE file, and build no argument text: a call then costs
+// only its own work. The counters count either way; configuring the server
+// keeps the setting.
+void RvSimSetTracing(int on);
 int RvSimCallCount(void);
 // Calls that named a handle which was not open (never opened or closed).
 int RvSimBadHandleCalls(void);

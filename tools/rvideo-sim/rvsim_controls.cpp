@@ -44,6 +44,11 @@ void RvSimClearTrace(void) {
   rvsim::TheSimulator().trace.Clear();
 }
 
+void RvSimSetTracing(int on) {
+  Lock lock(rvsim::SimulatorMutex());
+  rvsim::TheSimulator().tracing = on != 0;
+}
+
 int RvSimCallCount(void) {
   Lock lock(rvsim::SimulatorMutex());
   return rvsim::TheSimulator().callCount;

@@ -20,6 +20,7 @@ struct Simulator {
   int callCount = 0;
   int badHandleCalls = 0;
   std::string configError;
+  bool tracing = true;  // kept across configurations
 };
 
 std::mutex& SimulatorMutex();
@@ -36,24 +37,30 @@ bool Configure(Simulator& sim, const char* text);
 // "1,2,3": the numeric arguments of a call as the trace shows them.
 std::string Numbers(std::initializer_list<long long> values);
 
+// Adds the trace line of a call when tracing is on; `arguments()` builds its
+// argument text only then, so an untraced call makes no text at all.
+template <typename Arguments>
+void TraceCall(Simulator& sim, const char* function, Arguments arguments, int32_t result) {
+  if (sim.tracing) sim.trace.Add(function, arguments(), result);
+}
+
 // One library call that names no connection: counted, faulted or served by
 // `work(sim)`, then traced.
-template <typename Work>
-int32_t ServeCall(const char* function, const std::string& arguments, Work work) {
+template <typename Arguments, typename Work>
+int32_t ServeCall(const char* function, Arguments arguments, Work work) {
   std::lock_guard<std::mutex> lock(SimulatorMutex());
   Simulator& sim = TheSimulator();
   ++sim.callCount;
   int32_t result = 0;
   if (!sim.faults.Check(function, &result)) result = work(sim);
-  sim.trace.Add(function, arguments, result);
+  TraceCall(sim, function, arguments, result);
   return result;
 }
 
 // One library call on a connection: a handle that is not open is counted as
 // a bad handle and fails with 0; otherwise `work(sim, window)` serves it.
-template <typename Work>
-int32_t ServeWindowCall(const char* function, int32_t handle, const std::string& arguments,
-                        Work work) {
+template <typename Arguments, typename Work>
+int32_t ServeWindowCall(const char* function, int32_t handle, Arguments arguments, Work work) {
   std::lock_guard<std::mutex> lock(SimulatorMutex());
   Simulator& sim = TheSimulator();
   ++sim.callCount;
@@ -61,7 +68,7 @@ int32_t ServeWindowCall(const char* function, int32_t handle, const std::string&
   if (window == nullptr) ++sim.badHandleCalls;
   int32_t result = 0;
   if (!sim.faults.Check(function, &result) && window != nullptr) result = work(sim, *window);
-  sim.trace.Add(function, arguments, result);
+  TraceCall(sim, function, arguments, result);
   return result;
 }
 
