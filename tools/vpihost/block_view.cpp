@@ -1,6 +1,7 @@
 #include "block_view.h"
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 
 namespace vpihost {
@@ -16,8 +17,10 @@ std::string Hex(uint32_t value, int digits) {
   return text;
 }
 
-template <typename T>
-std::string Row(const T* values, int count, int used) {
+// The block is packed: its arrays are copied out before they are walked.
+std::string Row(const void* field, int count, int used) {
+  int32_t values[kWindowRows > kConnectionSlots ? kWindowRows : kConnectionSlots];
+  std::memcpy(values, field, sizeof(int32_t) * static_cast<size_t>(count));
   std::ostringstream row;
   for (int i = 0; i < count; ++i) {
     if (i == used) row << " |";
@@ -26,7 +29,9 @@ std::string Row(const T* values, int count, int used) {
   return row.str();
 }
 
-std::string RegionList(const int32_t* row) {
+std::string RegionList(const void* field) {
+  int32_t row[kRegionCount];
+  std::memcpy(row, field, sizeof row);
   std::string list;
   for (int r = 0; r < kRegionCount; ++r) {
     if (row[r] == 0) continue;
