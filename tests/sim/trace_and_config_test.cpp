@@ -69,6 +69,7 @@ TEST_F(Config, MalformedTextIsRefusedWithItsLineAndLeavesTheDefault) {
       "fault NTRVHideVideo 1 1 0x\n",
       "source 99999999999 Big\n",
       "source 1 A\nno-sources\n",
+      "no-sources\nsource 1 A\n",
   };
   for (const char* text : bad) {
     EXPECT_EQ(RvSimConfigure(text), -1) << text;

@@ -54,6 +54,7 @@ struct LineParser {
   ServerConfig config;
   bool sawHost = false;
   bool sawSources = false;
+  bool noSources = false;
   std::string error;
 
   bool Fail(const std::string& why) {
@@ -77,6 +78,7 @@ struct LineParser {
     if (!ParseInt32(FirstWord(rest, &name), &id)) return Fail("source needs a numeric id");
     if (name.empty()) return Fail("source needs a name");
     if (name.size() >= static_cast<size_t>(kNameCapacity)) return Fail("source name too long");
+    if (noSources) return Fail("source after no-sources");
     UseOwnSources();
     for (const SourceEntry& source : config.sources) {
       if (source.id == id) return Fail("duplicate source id");
@@ -97,6 +99,7 @@ struct LineParser {
     if (!rest.empty()) return Fail("no-sources takes nothing");
     if (sawSources && !config.sources.empty()) return Fail("no-sources after source lines");
     UseOwnSources();
+    noSources = true;
     return true;
   }
 

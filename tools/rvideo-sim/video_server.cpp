@@ -1,6 +1,7 @@
 #include "video_server.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 
 namespace rvsim {
@@ -47,6 +48,7 @@ bool VideoServer::AcceptsHost(const char* hostName) const {
 
 int32_t VideoServer::Open(const char* hostName) {
   if (!AcceptsHost(hostName) || OpenCount() >= config_.connectionLimit) return -1;
+  if (nextHandle_ == INT32_MAX) return -1;  // every handle of this configuration is spent
   windows_.push_back(FreshWindow(nextHandle_));
   return nextHandle_++;
 }
