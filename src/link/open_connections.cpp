@@ -18,7 +18,7 @@ int32_t OpenSixConnections(DriverData* data) {
   const HostNameText host = CurrentHostName(data);
   for (int slot = 0; slot < kOpenConnections; ++slot) {
     const int32_t handle = data->OpenVideoConnection(host.text);
-    if (handle == kInvalidHandle) {
+    if (!OpenSucceeded(handle)) {
       HostLog(kLogDetail, "VPI%s%02d : Fail to open communication port number %d in SingleRead()",
               kDeviceTitle, static_cast<int>(data->stationNumber), slot + 1);
       CloseUncountedHandles(data, slot);

@@ -59,6 +59,12 @@ inline constexpr const char* kVideoFunctionNames[kVideoFunctionCount] = {
     "NTRVInsertionMode",
 };
 
+// An open succeeds when it gives a handle: -1 is the library's failure, and
+// 0 is refused as well, since 0 marks an empty connection slot.
+inline bool OpenSucceeded(int32_t handle) {
+  return handle != kInvalidHandle && handle != 0;
+}
+
 // A call succeeds when the low byte of its result is 1.
 inline bool CallSucceeded(int32_t result) {
   return (result & 0xFF) == 1;

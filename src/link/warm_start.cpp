@@ -15,7 +15,7 @@ namespace {
 // when the library refuses.
 void OpenInto(DriverData* data, const HostNameText& host, int* opened, const char* failure) {
   const int32_t handle = data->OpenVideoConnection(host.text);
-  if (handle == kInvalidHandle) {
+  if (!OpenSucceeded(handle)) {
     HostLog(kLogDetail, failure);
     return;
   }
