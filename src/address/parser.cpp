@@ -6,18 +6,6 @@
 namespace vpi {
 namespace {
 
-// Groups in the order they are tried, and whether an accepted name of the
-// group marks the request as a flag item (parseCode 1).
-struct ParsedGroup {
-  const NameGroup* group;
-  bool flagItem;
-};
-
-const ParsedGroup kParseOrder[] = {
-    {&kFunctionNames, true},   {&kStatusNames, true},     {&kResultNames, false},
-    {&kParameterNames, false}, {&kTextParameters, false}, {&kWindowItems, false},
-};
-
 constexpr int32_t kParseCodeDefault = 16;
 constexpr int32_t kParseCodeFlag = 1;
 
@@ -29,16 +17,22 @@ void ResetParseOutputs(VpiRequest* request) {
   request->parseInfo3 = 0;
 }
 
-int32_t MatchGroups(const DriverData* data, VpiRequest* request) {
-  for (const ParsedGroup& entry : kParseOrder) {
-    if (!NameInGroup(data, *entry.group)) continue;
-    if (request->requestedType != entry.group->dataType) return VPI_INVALID;
-    if (entry.flagItem) request->parseCode = kParseCodeFlag;
-    HostLog(kLogEntry, "DARAZO: GAS %s pass the Parse function.", request->addressText);
-    return VPI_OK;
+// Accepted function and status names mark the request as a flag item.
+bool FlagItem(const NameGroup* group) {
+  return group == &kFunctionNames || group == &kStatusNames;
+}
+
+// The names being distinct, the one group that holds the name decides.
+int32_t MatchName(const DriverData* data, VpiRequest* request) {
+  const NamePlace place = FindName(data->address);
+  if (place.group == nullptr) {
+    HostLog(kLogDetail, "VTR: invalid chars in address");
+    return VPI_INVALID;
   }
-  HostLog(kLogDetail, "VTR: invalid chars in address");
-  return VPI_INVALID;
+  if (request->requestedType != place.group->dataType) return VPI_INVALID;
+  if (FlagItem(place.group)) request->parseCode = kParseCodeFlag;
+  HostLog(kLogEntry, "DARAZO: GAS %s pass the Parse function.", request->addressText);
+  return VPI_OK;
 }
 
 }  // namespace
@@ -54,7 +48,7 @@ int32_t SingleParser(VpiCall* call) {
     HostLog(kLogDetail, "DARAZO: Parse failed. Invalid GAS : %s.", text != nullptr ? text : "");
     return VPI_INVALID;
   }
-  return MatchGroups(data, request);
+  return MatchName(data, request);
 }
 
 }  // namespace vpi

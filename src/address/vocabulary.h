@@ -54,4 +54,17 @@ enum TextParameter : int { kCaption = 0, kColor = 1 };
 // in table order; -1 when no name of the group equals it.
 int FindInGroup(const NameGroup& group, const char* name);
 
+// Where a name stands in the vocabulary: one of the six groups above and the
+// position in it, or no group.
+struct NamePlace {
+  const NameGroup* group;  // null when no name equals the text
+  int position;            // -1 when there is no group
+};
+
+// The place of the vocabulary name that equals `name` byte for byte, as a
+// whole text. The names being distinct, this is the one name every group
+// search would find, in one pass over the names of the text's length. Reads
+// at most kLongestName + 1 bytes of `name`.
+NamePlace FindName(const char* name);
+
 }  // namespace vpi
