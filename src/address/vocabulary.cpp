@@ -37,8 +37,24 @@ namespace {
 
 constexpr int kVocabularySize = kFunctionTableSize + kParameterTableSize;
 
+// A name of at most twelve bytes as two numbers: byte i in bits 8 * i of
+// `low` (bytes 0-7) or `high` (bytes 8-11), the rest zero. Two texts of the
+// same length are equal exactly when their keys are.
+struct NameKey {
+  uint64_t low;
+  uint64_t high;
+};
+
+constexpr void AddKeyByte(NameKey* key, int at, unsigned char byte) {
+  if (at < 8) {
+    key->low |= uint64_t{byte} << (8 * at);
+  } else {
+    key->high |= uint64_t{byte} << (8 * (at - 8));
+  }
+}
+
 struct IndexedName {
-  const char* text;
+  NameKey key;
   const NameGroup* group;
   uint8_t length;
   uint8_t position;
@@ -51,10 +67,13 @@ struct NameIndex {
   uint8_t firstOfLength[kLongestName + 2];
 };
 
-constexpr uint8_t TextLength(const char* text) {
-  uint8_t length = 0;
-  while (text[length] != '\0') ++length;
-  return length;
+constexpr IndexedName IndexName(const NameGroup* group, int position) {
+  IndexedName name = {{0, 0}, group, 0, static_cast<uint8_t>(position)};
+  const char* text = group->names[position];
+  for (; text[name.length] != '\0'; ++name.length) {
+    AddKeyByte(&name.key, name.length, static_cast<unsigned char>(text[name.length]));
+  }
+  return name;
 }
 
 constexpr NameIndex BuildNameIndex() {
@@ -64,8 +83,7 @@ constexpr NameIndex BuildNameIndex() {
   int count = 0;
   for (const NameGroup* group : groups) {
     for (int position = 0; position < group->count; ++position) {
-      const char* text = group->names[position];
-      all[count++] = {text, group, TextLength(text), static_cast<uint8_t>(position)};
+      all[count++] = IndexName(group, position);
     }
   }
   NameIndex index = {};
@@ -83,25 +101,23 @@ constexpr NameIndex kNameIndex = BuildNameIndex();
 static_assert(kNameIndex.firstOfLength[1] == 0, "no name is empty");
 static_assert(kNameIndex.firstOfLength[kLongestName + 1] == kVocabularySize,
               "every name has 1 to kLongestName characters, and every name is in a group");
-
-// Names of one length differ mostly towards their end (FSTATUS1 to 6).
-bool SameText(const char* name, const char* text, int length) {
-  for (int i = length - 1; i >= 0; --i) {
-    if (name[i] != text[i]) return false;
-  }
-  return true;
-}
+static_assert(kLongestName < 16, "a name fits its key");
 
 }  // namespace
 
 NamePlace FindName(const char* name) {
+  NameKey key = {0, 0};
   int length = 0;
-  while (length <= kLongestName && name[length] != '\0') ++length;
+  for (; length <= kLongestName && name[length] != '\0'; ++length) {
+    AddKeyByte(&key, length, static_cast<unsigned char>(name[length]));
+  }
   if (length > kLongestName) return {nullptr, -1};
   const int end = kNameIndex.firstOfLength[length + 1];
   for (int i = kNameIndex.firstOfLength[length]; i < end; ++i) {
     const IndexedName& entry = kNameIndex.names[i];
-    if (SameText(entry.text, name, length)) return {entry.group, entry.position};
+    if (entry.key.low == key.low && entry.key.high == key.high) {
+      return {entry.group, entry.position};
+    }
   }
   return {nullptr, -1};
 }
