@@ -43,13 +43,13 @@ int32_t ReadWindowItem(const DriverData* data, int item, void* buffer) {
   return BuildPlacementText(data, static_cast<char*>(buffer)) ? VPI_OK : VPI_INVALID;
 }
 
+// Result names, status names and window items are readable; the name's one
+// place in the vocabulary says which it is.
 int32_t ReadByName(DriverData* data, const char* name, void* value) {
-  int position = FindInGroup(kResultNames, name);
-  if (position >= 0) return ReadResultItem(data, position, value);
-  position = FindInGroup(kStatusNames, name);
-  if (position >= 0) return ReadStatus(data, position, value);
-  position = FindInGroup(kWindowItems, name);
-  if (position >= 0) return ReadWindowItem(data, position, value);
+  const NamePlace place = FindName(name);
+  if (place.group == &kResultNames) return ReadResultItem(data, place.position, value);
+  if (place.group == &kStatusNames) return ReadStatus(data, place.position, value);
+  if (place.group == &kWindowItems) return ReadWindowItem(data, place.position, value);
   return VPI_INVALID;
 }
 
