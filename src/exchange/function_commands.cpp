@@ -98,10 +98,9 @@ bool WrittenOne(const VpiRequest* request) {
 
 }  // namespace
 
-int32_t RunFunctionCommand(VpiCall* call, const VpiRequest* request, const char* name) {
+int32_t RunFunctionCommand(VpiCall* call, const VpiRequest* request, int command) {
   if (request->valueType != VPI_TYPE_FLAG) return VPI_INVALID;
-  const int command = FindInGroup(kFunctionNames, name);
-  if (command < 0 || !WrittenOne(request)) return VPI_INVALID;
+  if (command < 0 || command > kFSourceInfo || !WrittenOne(request)) return VPI_INVALID;
   // FSOURCEINFO is accepted as it is: it makes no call and reads no index.
   if (command == kFSourceInfo) return VPI_OK;
   DriverData* data = call->driverData;

@@ -27,10 +27,9 @@ int16_t StoredValue(int position, int16_t written) {
 
 }  // namespace
 
-bool WriteParameter(VpiCall* call, const void* cell, int count, const char* name) {
+bool WriteParameter(VpiCall* call, const void* cell, int position) {
   const VpiRequest* request = static_cast<const VpiRequest*>(call->request);
-  const int position = FindInGroup(kParameterNames, name);
-  if (position < 0 || position >= count) return false;
+  if (position < 0 || position >= kParameterNames.count) return false;
   if (request->valueType != VPI_TYPE_INT16) return false;
   StoreParameter(call->driverData, position, StoredValue(position, ReadValue16(cell)));
   return true;

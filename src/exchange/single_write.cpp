@@ -11,40 +11,40 @@
 namespace vpi {
 namespace {
 
-// A step that does not claim the write answers this and the next step runs.
-constexpr int32_t kNotClaimed = -1;
-
 bool TextTooLong(const void* value) {
   return BoundedLength(static_cast<const char*>(value), kWrittenTextSize) >= kWrittenTextSize;
 }
 
-// CAPTION and COLOR; kNotClaimed when the write is not theirs.
-int32_t WriteTextParameter(DriverData* data, const VpiRequest* request, const char* name) {
-  const int item = FindInGroup(kTextParameters, name);
-  const bool text = request->valueType == VPI_TYPE_TEXT;
-  if (item == kColor && !text) return VPI_INVALID;
-  if (item < 0 || !text) return kNotClaimed;
+// CAPTION (item 0) and COLOR (item 1), written as text.
+int32_t WriteTextParameter(DriverData* data, const VpiRequest* request, int item) {
+  if (request->valueType != VPI_TYPE_TEXT) return VPI_INVALID;
   if (TextTooLong(request->value)) return VPI_INVALID;
   const char* value = static_cast<const char*>(request->value);
   return item == kCaption ? WriteCaption(data, value) : WriteColor(data, value);
 }
 
-// FSHOWWINDOW and FHIDESOURCE written as text; kNotClaimed when the write is not theirs.
-int32_t WriteWindowItem(VpiCall* call, const VpiRequest* request, const char* name) {
-  const int item = FindInGroup(kWindowItems, name);
-  if (item < 0 || request->valueType != VPI_TYPE_TEXT) return kNotClaimed;
+// FSHOWWINDOW (item 0) and FHIDESOURCE (item 1), written as text.
+int32_t WriteWindowItem(VpiCall* call, const VpiRequest* request, int item) {
+  if (request->valueType != VPI_TYPE_TEXT) return VPI_INVALID;
   if (TextTooLong(request->value)) return VPI_INVALID;
   const char* text = static_cast<const char*>(request->value);
   return item == kFShowWindow ? ShowSourceWindow(call, text) : HideSourceWindow(call, text);
 }
 
+// The names being distinct, the name's one place in the vocabulary picks
+// the step. A name written with another data type than its step takes is
+// claimed by no step, nor is a status name, a result name or an unknown name.
 int32_t Dispatch(VpiCall* call, const VpiRequest* request, const char* name) {
-  if (WriteParameter(call, request->value, kParameterNames.count, name)) return VPI_OK;
-  int32_t result = WriteTextParameter(call->driverData, request, name);
-  if (result != kNotClaimed) return result;
-  result = WriteWindowItem(call, request, name);
-  if (result != kNotClaimed) return result;
-  return RunFunctionCommand(call, request, name);
+  const NamePlace place = FindName(name);
+  if (place.group == &kParameterNames) {
+    return WriteParameter(call, request->value, place.position) ? VPI_OK : VPI_INVALID;
+  }
+  if (place.group == &kTextParameters) {
+    return WriteTextParameter(call->driverData, request, place.position);
+  }
+  if (place.group == &kWindowItems) return WriteWindowItem(call, request, place.position);
+  if (place.group == &kFunctionNames) return RunFunctionCommand(call, request, place.position);
+  return VPI_INVALID;
 }
 
 }  // namespace

@@ -11,10 +11,10 @@ namespace vpi {
 
 constexpr size_t kWrittenTextSize = 50;  // a written text holds at most 49 characters
 
-// Looks `name` up among the first `count` parameter names (at most 16) and,
-// when the request carries VPI_TYPE_INT16, stores the cell's value16 in the
-// parameter's field (WINDOW and SOURCE less one). True when it stored.
-bool WriteParameter(VpiCall* call, const void* cell, int count, const char* name);
+// When the request carries VPI_TYPE_INT16, stores the cell's value16 in the
+// field of the parameter at `position` (0 to 15, WINDOW to MODE; WINDOW and
+// SOURCE less one). True when it stored.
+bool WriteParameter(VpiCall* call, const void* cell, int position);
 
 // CAPTION: VPI_INVALID, nothing stored, for a text over 29 characters.
 int32_t WriteCaption(DriverData* data, const char* text);

@@ -11,8 +11,8 @@ namespace vpi {
 int32_t ShowSourceWindow(VpiCall* call, const char* text);
 int32_t HideSourceWindow(VpiCall* call, const char* text);
 
-// The last step: the fifteen function names FMODE to FSOURCEINFO.
-// `name` is the address text after its first character.
-int32_t RunFunctionCommand(VpiCall* call, const VpiRequest* request, const char* name);
+// The last step: the function name at `command` (0 to 14) of the fifteen,
+// FMODE to FSOURCEINFO.
+int32_t RunFunctionCommand(VpiCall* call, const VpiRequest* request, int command);
 
 }  // namespace vpi
