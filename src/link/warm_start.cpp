@@ -46,7 +46,7 @@ void CloseForReopen(DriverData* data, int slot) {
 // be closed.
 void Reopen(DriverData* data) {
   const HostNameText host = CurrentHostName(data);
-  const int wanted = data->numConnections < 0 ? -1 : CountedSlots(data);
+  const int wanted = CountedSlots(data);
   int opened = 0;
   for (int slot = 0; slot < wanted; ++slot) {
     CloseForReopen(data, slot);
@@ -63,9 +63,10 @@ int32_t WarmStart(VpiCall* call) {
   if (!LibraryBound(data)) return VPI_FAILED;
   HostLog(kLogDetail, "Enter into the WarmStart().");
   data->connected = 0;
+  // A negative count is none the driver wrote: nothing is closed or opened.
   if (data->numConnections == 0) {
     OpenFresh(data);
-  } else {
+  } else if (data->numConnections > 0) {
     Reopen(data);
   }
   HostLog(kLogDetail, "DARAZO: End of WarmStart().");
