@@ -12,14 +12,13 @@ char FoldAddressChar(char byte) {
   return byte;
 }
 
+// The text is measured once, within the bound, and folded straight from the
+// host's buffer into `address`: no working copy is needed to decide.
 bool ExtractAddressName(DriverData* data, const char* text) {
-  char working[kAddressSize];
-  if (!CopyTextIfFits(working, sizeof working, text)) return false;
-  if (working[0] != '!') return false;
+  const size_t length = BoundedLength(text, kAddressSize);
+  if (length == 0 || length >= kAddressSize || text[0] != '!') return false;
   std::memset(data->address, 0, sizeof data->address);
-  for (size_t i = 1; working[i] != '\0'; ++i) {
-    data->address[i - 1] = FoldAddressChar(working[i]);
-  }
+  for (size_t i = 1; i < length; ++i) data->address[i - 1] = FoldAddressChar(text[i]);
   return true;
 }
 
