@@ -1,19 +1,14 @@
 // The name that the read and write slots look up: the request's address text
-// after its first character, compared exactly as the host wrote it.
+// after its first character, compared exactly as the host wrote it. It is
+// looked up where the host keeps it, without a copy: the lookup reads at most
+// twelve bytes of it, and a text of 32 characters or more, like any other
+// text longer than the longest name, names nothing the slots serve.
 #pragma once
-
-#include "link/driver_data.h"
 
 namespace vpi {
 
-struct RequestName {
-  char text[kAddressSize];  // working copy of the whole address text
-  const char* name;         // into `text`, after its first character
-};
-
-// Copies `addressText` and points `name` past its first character (at the
-// empty text when there is none). False when the text has 32 characters or
-// more; at most 32 bytes of it are read.
-bool TakeRequestName(const char* addressText, RequestName* out);
+// The text after the first character of `addressText`; the empty text when
+// there is none.
+const char* RequestName(const char* addressText);
 
 }  // namespace vpi

@@ -63,9 +63,7 @@ int32_t SingleRead(VpiCall* call) {
   }
   const int32_t opened = EnsureConnected(data);
   if (opened != VPI_OK) return opened;
-  RequestName name;
-  if (!TakeRequestName(request->addressText, &name)) return VPI_INVALID;
-  return ReadByName(data, name.name, request->value);
+  return ReadByName(data, RequestName(request->addressText), request->value);
 }
 
 }  // namespace vpi

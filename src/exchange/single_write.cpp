@@ -58,9 +58,7 @@ int32_t SingleWrite(VpiCall* call) {
   }
   const int32_t opened = EnsureConnected(data);
   if (opened != VPI_OK) return opened;
-  RequestName name;
-  if (!TakeRequestName(request->addressText, &name)) return VPI_INVALID;
-  return Dispatch(call, request, name.name);
+  return Dispatch(call, request, RequestName(request->addressText));
 }
 
 }  // namespace vpi
