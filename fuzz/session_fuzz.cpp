@@ -80,9 +80,16 @@ int32_t Read(HostStation& station, const std::string& address, HostRequest* requ
   return station.Call(5, &request->record());
 }
 
+// A value cell for the numeric types; a text write always brings its text.
 int32_t WriteValue(HostStation& station, FuzzInput& input, HostRequest* request) {
-  request->record().valueType = vpifuzz::ChooseType(input.Byte());
-  request->UseCell(input.Int16());
+  const int32_t type = vpifuzz::ChooseType(input.Byte());
+  const int16_t value = input.Int16();
+  request->record().valueType = type;
+  if (type == VPI_TYPE_TEXT) {
+    request->UseText(std::to_string(value));
+  } else {
+    request->UseCell(value);
+  }
   return station.Call(7, &request->record());
 }
 
