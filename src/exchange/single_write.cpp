@@ -1,7 +1,6 @@
 // Slot 7: stages parameters, caption and colour, places or hides a source
 // window by name, or hands the write on to the function commands.
 #include "address/vocabulary.h"
-#include "common/bounded_text.h"
 #include "entry/slots.h"
 #include "exchange/request_name.h"
 #include "exchange/staging.h"
@@ -11,22 +10,18 @@
 namespace vpi {
 namespace {
 
-bool TextTooLong(const void* value) {
-  return BoundedLength(static_cast<const char*>(value), kWrittenTextSize) >= kWrittenTextSize;
-}
-
-// CAPTION (item 0) and COLOR (item 1), written as text.
+// CAPTION (item 0) and COLOR (item 1), written as text. Each step refuses a
+// text longer than it takes (29 and 49 characters) with its bounded copy.
 int32_t WriteTextParameter(DriverData* data, const VpiRequest* request, int item) {
   if (request->valueType != VPI_TYPE_TEXT) return VPI_INVALID;
-  if (TextTooLong(request->value)) return VPI_INVALID;
   const char* value = static_cast<const char*>(request->value);
   return item == kCaption ? WriteCaption(data, value) : WriteColor(data, value);
 }
 
-// FSHOWWINDOW (item 0) and FHIDESOURCE (item 1), written as text.
+// FSHOWWINDOW (item 0) and FHIDESOURCE (item 1), written as text. Each step
+// refuses a text of more than 49 characters with its bounded copy.
 int32_t WriteWindowItem(VpiCall* call, const VpiRequest* request, int item) {
   if (request->valueType != VPI_TYPE_TEXT) return VPI_INVALID;
-  if (TextTooLong(request->value)) return VPI_INVALID;
   const char* text = static_cast<const char*>(request->value);
   return item == kFShowWindow ? ShowSourceWindow(call, text) : HideSourceWindow(call, text);
 }
