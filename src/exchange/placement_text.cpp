@@ -1,6 +1,5 @@
 #include "exchange/placement_text.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "common/bounded_text.h"
@@ -13,20 +12,59 @@ bool SourceLoaded(const DriverData* data, int source) {
   return source >= 0 && source < loaded;
 }
 
+// Joins the pieces of the text in a working buffer; once a piece does not
+// fit (49 characters and the NUL), the text is given up.
+struct PlacementWriter {
+  char text[kPlacementTextSize];
+  size_t length;
+  bool fits;
+
+  void Put(const char* piece, size_t count) {
+    if (!fits || count >= sizeof text - length) {
+      fits = false;
+      return;
+    }
+    std::memcpy(text + length, piece, count);
+    length += count;
+  }
+
+  void Put(char c) { Put(&c, 1); }
+
+  // Decimal, with a "-" when negative and no leading zeros or blanks.
+  void PutNumber(int16_t value) {
+    char digits[8];
+    size_t count = 0;
+    unsigned magnitude =
+        value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+      digits[sizeof digits - ++count] = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) digits[sizeof digits - ++count] = '-';
+    Put(digits + sizeof digits - count, count);
+  }
+};
+
 }  // namespace
 
 bool BuildPlacementText(const DriverData* data, char* out) {
   const int source = data->source;
   if (!SourceLoaded(data, source)) return false;
   const char* name = data->sources[source].name;
-  const int nameLength = static_cast<int>(BoundedLength(name, sizeof data->sources[source].name));
-  const int captionLength = static_cast<int>(BoundedLength(data->caption, kCaptionSize));
-  char text[kPlacementTextSize];
-  const int length =
-      std::snprintf(text, sizeof text, "(%.*s,%d,%d,%d,%d,%d,%.*s)", nameLength, name, data->x,
-                    data->y, data->width, data->height, data->zOrder, captionLength, data->caption);
-  if (length < 0 || static_cast<size_t>(length) >= sizeof text) return false;
-  std::memcpy(out, text, static_cast<size_t>(length) + 1);
+  PlacementWriter writer{{}, 0, true};
+  writer.Put('(');
+  writer.Put(name, BoundedLength(name, sizeof data->sources[source].name));
+  const int16_t numbers[] = {data->x, data->y, data->width, data->height, data->zOrder};
+  for (int16_t number : numbers) {
+    writer.Put(',');
+    writer.PutNumber(number);
+  }
+  writer.Put(',');
+  writer.Put(data->caption, BoundedLength(data->caption, kCaptionSize));
+  writer.Put(')');
+  if (!writer.fits) return false;
+  writer.text[writer.length] = '\0';
+  std::memcpy(out, writer.text, writer.length + 1);
   return true;
 }
 
