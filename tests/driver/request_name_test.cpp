@@ -48,7 +48,7 @@ TEST_F(RequestNameTest, TextsLongerThanAnyNameAreRefused) {
     EXPECT_EQ(station.WriteNumber(text, VPI_TYPE_INT16, 5), VPI_INVALID) << text;
     EXPECT_EQ(station.WriteNumber(text, VPI_TYPE_FLAG, 1), VPI_INVALID) << text;
   }
-  EXPECT_EQ(station.data().x, 0);
+  EXPECT_EQ(+station.data().x, 0);
   EXPECT_EQ(Trace(), "");
 }
 
