@@ -28,13 +28,13 @@ TEST_F(Regressions, AnOpenAnsweringZeroIsAFailedOpen) {
   RvSimAddFault("NTRVOpenVideoConnection", 3, 1, 0);
   VpiValue cell{};
   EXPECT_EQ(station.Read("!FRESULT", &cell), VPI_FAILED);
-  EXPECT_EQ(station.data().connected, 0);
+  EXPECT_EQ(+station.data().connected, 0);
   EXPECT_EQ(RvSimOpenConnections(), 0);
   EXPECT_EQ(vpifuzz::CheckStation(station.data()), "");
 
   RvSimAddFault("NTRVOpenVideoConnection", 1, 1, 0);
   EXPECT_EQ(station.Call(2), VPI_OK);
-  EXPECT_EQ(station.data().connected, 0);
+  EXPECT_EQ(+station.data().connected, 0);
   EXPECT_EQ(RvSimOpenConnections(), 0);
   EXPECT_EQ(vpifuzz::CheckStation(station.data()), "");
 
