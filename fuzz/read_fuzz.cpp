@@ -138,8 +138,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string addresses[12];
   for (int i = 0; i < 11; ++i) addresses[i] = kReadable[i];
   addresses[11] = vpifuzz::ChooseAddress(input);
-  for (const std::string& address : addresses) {
-    HostRequest request(address);
+  for (const std::string& chosen : addresses) {
+    HostRequest request(chosen);
+    const std::string address = chosen.c_str();  // the host's text ends at its first NUL
     const bool text = address == "!FSHOWWINDOW" || address == "!FHIDESOURCE";
     if (text) {
       request.UseBuffer(kReadTextBuffer);

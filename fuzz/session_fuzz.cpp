@@ -72,7 +72,8 @@ int32_t Parse(HostStation& station, FuzzInput& input, HostRequest* request) {
 // The host reads the window items into its text buffer and the other items
 // into a value cell, as the parser tied each name to its data type.
 int32_t Read(HostStation& station, const std::string& address, HostRequest* request) {
-  if (address == "!FSHOWWINDOW" || address == "!FHIDESOURCE") {
+  const std::string text = address.c_str();  // as the host's text ends at its first NUL
+  if (text == "!FSHOWWINDOW" || text == "!FHIDESOURCE") {
     request->UseBuffer(kReadTextBuffer);
   } else {
     request->UseCell(0);
