@@ -3,14 +3,10 @@
 #include <cstring>
 
 #include "common/bounded_text.h"
+#include "exchange/source_lookup.h"
 
 namespace vpi {
 namespace {
-
-bool SourceLoaded(const DriverData* data, int source) {
-  const int loaded = data->numSources < kSourceRecords ? data->numSources : kSourceRecords;
-  return source >= 0 && source < loaded;
-}
 
 // Joins the pieces of the text in a working buffer; once a piece does not
 // fit (49 characters and the NUL), the text is given up.
@@ -49,7 +45,7 @@ struct PlacementWriter {
 
 bool BuildPlacementText(const DriverData* data, char* out) {
   const int source = data->source;
-  if (!SourceLoaded(data, source)) return false;
+  if (!SourceStored(data, source)) return false;
   const char* name = data->sources[source].name;
   PlacementWriter writer{{}, 0, true};
   writer.Put('(');

@@ -20,7 +20,7 @@ namespace {
 using alloctest::AllocationCounts;
 
 // One slot call as the test describes it.
-struct CallSpec {
+struct CallPlan {
   uint32_t slot;
   const char* address;  // null: no request
   int32_t type;         // requestedType (slot 3) or valueType (slot 7)
@@ -38,28 +38,28 @@ struct PreparedCall {
   VpiDriverInfo info;
 };
 
-void* Aim(const CallSpec& spec, PreparedCall* prepared) {
+void* Aim(const CallPlan& plan, PreparedCall* prepared) {
   *prepared = PreparedCall{};
-  if (spec.slot == 14) return &prepared->info;
-  if (spec.slot == 16 && spec.address == nullptr) return &prepared->request;
-  if (spec.address == nullptr) return nullptr;
-  std::snprintf(prepared->address, sizeof prepared->address, "%s", spec.address);
+  if (plan.slot == 14) return &prepared->info;
+  if (plan.slot == 16 && plan.address == nullptr) return &prepared->request;
+  if (plan.address == nullptr) return nullptr;
+  std::snprintf(prepared->address, sizeof prepared->address, "%s", plan.address);
   prepared->request.addressText = prepared->address;
-  prepared->request.requestedType = spec.type;
-  prepared->request.valueType = spec.type;
-  prepared->cell.half.value16 = spec.value16;
+  prepared->request.requestedType = plan.type;
+  prepared->request.valueType = plan.type;
+  prepared->cell.half.value16 = plan.value16;
   prepared->request.value = &prepared->cell;
-  if (spec.text != nullptr) {
-    std::snprintf(prepared->text, sizeof prepared->text, "%s", spec.text);
+  if (plan.text != nullptr) {
+    std::snprintf(prepared->text, sizeof prepared->text, "%s", plan.text);
     prepared->request.value = prepared->text;
   }
   return &prepared->request;
 }
 
-std::string Describe(const CallSpec& spec) {
-  std::string text = "slot " + std::to_string(spec.slot);
-  if (spec.address != nullptr) text += std::string(" ") + spec.address;
-  if (spec.text != nullptr) text += std::string(" = ") + spec.text;
+std::string Describe(const CallPlan& plan) {
+  std::string text = "slot " + std::to_string(plan.slot);
+  if (plan.address != nullptr) text += std::string(" ") + plan.address;
+  if (plan.text != nullptr) text += std::string(" = ") + plan.text;
   return text;
 }
 
@@ -69,7 +69,7 @@ constexpr char kPlacement[] = "(CAM1,0,0,640,480,1,Gate)";
 
 // The plain slots, the entry point's refusals, slot 14 and the browse slot
 // without an address buffer.
-const CallSpec kEntryCalls[] = {
+const CallPlan kEntryCalls[] = {
     {13, nullptr, 0, nullptr, 0, VPI_OK},
     {15, nullptr, 0, nullptr, 0, VPI_OK},
     {14, nullptr, 0, nullptr, 0, VPI_OK},
@@ -84,7 +84,7 @@ const CallSpec kEntryCalls[] = {
     {16, nullptr, 0, nullptr, 0, VPI_CANCELLED},
 };
 
-const CallSpec kParseCalls[] = {
+const CallPlan kParseCalls[] = {
     {3, "!FMODE", kFlag, nullptr, 0, VPI_OK},
     {3, "!fsourceinfo", kFlag, nullptr, 0, VPI_OK},
     {3, "!FSTATUS6", kFlag, nullptr, 0, VPI_OK},
@@ -103,7 +103,7 @@ const CallSpec kParseCalls[] = {
 
 // Staging, placement, every function command, reads and refusals, in an
 // order in which each call does its full work.
-const CallSpec kExchangeCalls[] = {
+const CallPlan kExchangeCalls[] = {
     {7, "!WINDOW", kInt, nullptr, 1, VPI_OK},
     {7, "!SOURCE", kInt, nullptr, 1, VPI_OK},
     {7, "!X", kInt, nullptr, 0, VPI_OK},
@@ -160,7 +160,7 @@ const CallSpec kExchangeCalls[] = {
 };
 
 // Warm start, the closes and the lazy opens after them.
-const CallSpec kLinkCalls[] = {
+const CallPlan kLinkCalls[] = {
     {2, nullptr, 0, nullptr, 0, VPI_OK},    {12, nullptr, 0, nullptr, 0, VPI_OK},
     {5, "!FRESULT", 0, nullptr, 0, VPI_OK}, {11, nullptr, 0, nullptr, 0, VPI_OK},
     {7, "!X", kInt, nullptr, 5, VPI_OK},
@@ -199,22 +199,22 @@ class SlotAllocation : public ::testing::TestWithParam<LogMode> {
   }
 
   // Makes the call with counting on; the result must be the expected one.
-  AllocationCounts Run(const CallSpec& spec) {
+  AllocationCounts Run(const CallPlan& plan) {
     PreparedCall prepared;
-    void* request = Aim(spec, &prepared);
+    void* request = Aim(plan, &prepared);
     alloctest::StartCounting();
-    const int32_t result = station.Call(spec.slot, request);
+    const int32_t result = station.Call(plan.slot, request);
     const AllocationCounts counts = alloctest::StopCounting();
-    EXPECT_EQ(result, spec.expected) << Describe(spec);
+    EXPECT_EQ(result, plan.expected) << Describe(plan);
     return counts;
   }
 
   template <size_t N>
-  void ExpectNoAllocation(const CallSpec (&calls)[N]) {
-    for (const CallSpec& spec : calls) {
-      const AllocationCounts counts = Run(spec);
-      EXPECT_EQ(counts.news, 0) << Describe(spec);
-      EXPECT_EQ(counts.mallocs, 0) << Describe(spec);
+  void ExpectNoAllocation(const CallPlan (&calls)[N]) {
+    for (const CallPlan& plan : calls) {
+      const AllocationCounts counts = Run(plan);
+      EXPECT_EQ(counts.news, 0) << Describe(plan);
+      EXPECT_EQ(counts.mallocs, 0) << Describe(plan);
     }
   }
 
@@ -240,7 +240,7 @@ TEST_P(SlotAllocation, WarmStartClosesAndLazyOpens) {
 TEST_P(SlotAllocation, RefusedLibraryCalls) {
   RvSimAddFault("NTRVSetVideoPosition", 1, 1, 0);
   RvSimAddFault("NTRVHideVideo", 1, 1, 0);
-  const CallSpec calls[] = {
+  const CallPlan calls[] = {
       {7, "!WINDOW", kInt, nullptr, 1, VPI_OK},
       {7, "!FPOSITION", kFlag, nullptr, 1, VPI_FAILED},
       {7, "!FSHOWWINDOW", kText, kPlacement, 0, VPI_OK},

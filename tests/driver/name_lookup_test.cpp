@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "address/address_name.h"
 #include "address/vocabulary.h"
 
 namespace {
@@ -34,11 +37,14 @@ std::vector<std::string> Probes() {
 }
 
 TEST(NameLookup, AgreesWithEveryGroupSearch) {
+  auto data = std::make_unique<DriverData>();
   for (const std::string& probe : Probes()) {
     const NamePlace place = FindName(probe.c_str());
+    std::snprintf(data->address, sizeof data->address, "%s", probe.c_str());
     int holders = 0;
     for (const NameGroup* group : kGroups) {
       const int position = FindInGroup(*group, probe.c_str());
+      EXPECT_EQ(NameInGroup(data.get(), *group), position >= 0) << probe;
       if (position < 0) continue;
       ++holders;
       EXPECT_EQ(place.group, group) << probe;

@@ -3,25 +3,25 @@
 namespace rvsim {
 namespace {
 
-bool Covers(const FaultSpec& spec, long long call) {
-  const long long from = spec.from < 1 ? 1 : spec.from;
+bool Covers(const FaultSpec& fault, long long call) {
+  const long long from = fault.from < 1 ? 1 : fault.from;
   if (call < from) return false;
-  return spec.count < 0 || call < from + spec.count;
+  return fault.count < 0 || call < from + fault.count;
 }
 
 }  // namespace
 
-void FaultRules::Add(const FaultSpec& spec) {
-  rules_.push_back({spec, 0});
+void FaultRules::Add(const FaultSpec& fault) {
+  rules_.push_back({fault, 0});
 }
 
 bool FaultRules::Check(const char* function, int32_t* result) {
   bool hit = false;
   for (Rule& rule : rules_) {
-    if (rule.spec.function != "*" && rule.spec.function != function) continue;
+    if (rule.fault.function != "*" && rule.fault.function != function) continue;
     ++rule.calls;
-    if (!hit && Covers(rule.spec, rule.calls)) {
-      *result = rule.spec.result;
+    if (!hit && Covers(rule.fault, rule.calls)) {
+      *result = rule.fault.result;
       hit = true;
     }
   }

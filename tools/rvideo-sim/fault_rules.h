@@ -11,7 +11,7 @@ namespace rvsim {
 
 class FaultRules {
  public:
-  void Add(const FaultSpec& spec);
+  void Add(const FaultSpec& fault);
   void Clear() { rules_.clear(); }
 
   // Counts this call against every rule naming `function` (or "*"); when the
@@ -21,7 +21,7 @@ class FaultRules {
 
  private:
   struct Rule {
-    FaultSpec spec;
+    FaultSpec fault;
     long long calls;
   };
   std::vector<Rule> rules_;
