@@ -8,6 +8,7 @@
 
 namespace vpibench {
 
+// NOLINTNEXTLINE(clang-analyzer-optin.performance.Padding): a short table, fields in reading order
 struct SlotPath {
   const char* name;
   uint32_t slot;

@@ -55,7 +55,7 @@ void StageFromInput(FuzzInput& input, DriverData& d) {
     const std::string name = input.Line();
     char* field = d.sources[record].name;
     std::memset(field, 0, sizeof d.sources[record].name);
-    std::memcpy(field, name.data(), std::min(name.size(), sizeof d.sources[record].name));
+    name.copy(field, std::min(name.size(), sizeof d.sources[record].name));
   }
 }
 
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   addresses[11] = vpifuzz::ChooseAddress(input);
   for (const std::string& chosen : addresses) {
     HostRequest request(chosen);
-    const std::string address = chosen.c_str();  // the host's text ends at its first NUL
+    const std::string address = chosen.substr(0, chosen.find('\0'));  // the host's text ends there
     const bool text = address == "!FSHOWWINDOW" || address == "!FHIDESOURCE";
     if (text) {
       request.UseBuffer(kReadTextBuffer);

@@ -56,9 +56,10 @@ void ShowWindows(HostStation& station, uint8_t windows) {
     if (((windows >> w) & 1) == 0 || w >= station.data().numSources) continue;
     const VideoSourceInfo& record = station.data().sources[w];
     const std::string name(record.name, strnlen(record.name, sizeof record.name));
-    const std::string place = std::to_string(640 * (w % 3) + 10) + "," +
-                              std::to_string(480 * (w / 3) + 10) + ",600,400," + std::to_string(w);
-    WriteText(station, "!FSHOWWINDOW", "(" + name + "," + place + ",w" + std::to_string(w) + ")");
+    std::string text = "(" + name;
+    text += "," + std::to_string(640 * (w % 3) + 10) + "," + std::to_string(480 * (w / 3) + 10);
+    text += ",600,400," + std::to_string(w) + ",w" + std::to_string(w) + ")";
+    WriteText(station, "!FSHOWWINDOW", text);
   }
 }
 
@@ -75,7 +76,7 @@ std::string CheckStaged(const DriverData& d, const std::string& address, int32_t
     int16_t staged;
     const unsigned char* fields =
         reinterpret_cast<const unsigned char*>(&d) + offsetof(DriverData, window);
-    std::memcpy(&staged, fields + 2 * position, sizeof staged);
+    std::memcpy(&staged, fields + 2 * static_cast<size_t>(position), sizeof staged);
     const int16_t expected =
         position < 2 ? static_cast<int16_t>(static_cast<uint16_t>(value) - 1u) : value;
     return result == VPI_OK && staged == expected ? "" : "parameter not staged";

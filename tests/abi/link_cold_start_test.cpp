@@ -2,6 +2,7 @@
 // block of the size the driver reports, the fields read at their byte offsets.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -71,8 +72,8 @@ TEST(LinkAbi, ColdStartWritesTheBlockAtTheHostsOffsets) {
   EXPECT_EQ(ReadInt32(block, 1333), 0);  // lastResult
   const size_t pointerSize = (block.size() - 1337) / 18;
   for (size_t i = 0; i < 18; ++i) {
-    const std::vector<unsigned char> field(block.begin() + 1337 + i * pointerSize,
-                                           block.begin() + 1337 + (i + 1) * pointerSize);
+    const auto first = block.begin() + static_cast<std::ptrdiff_t>(1337 + i * pointerSize);
+    const std::vector<unsigned char> field(first, first + static_cast<std::ptrdiff_t>(pointerSize));
     EXPECT_NE(field, std::vector<unsigned char>(pointerSize, 0)) << "function " << i;
   }
 }

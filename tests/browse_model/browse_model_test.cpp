@@ -103,7 +103,8 @@ struct BrowseRequest {
   BrowseRequest() {
     std::memset(buffer, kUntouched, sizeof buffer);
     request.addressText = buffer;
-    request.ownerWindow = reinterpret_cast<void*>(static_cast<uintptr_t>(0x4711));
+    request.ownerWindow =
+        reinterpret_cast<void*>(uintptr_t{0x4711});  // NOLINT(performance-no-int-to-ptr)
   }
   bool Untouched() const {
     return std::all_of(buffer, buffer + sizeof buffer,

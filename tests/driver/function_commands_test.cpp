@@ -177,7 +177,8 @@ TEST_F(FunctionCommands, AWindowWithoutAConnectionIsRefused) {
   const char* commands[] = {"FMODE",       "FCOLORKEY",   "FHUE",     "FSATURATION", "FCONTRAST",
                             "FBRIGHTNESS", "FZOOM",       "FCAPTION", "FZORDER",     "FPOSITION",
                             "FHIDEVIDEO",  "FSTILLVIDEO", "FMOTION",  "FSELECT"};
-  for (int16_t window : {0, 7, 11, -300}) {
+  const int16_t windows[] = {0, 7, 11, -300};
+  for (int16_t window : windows) {
     Stage("WINDOW", window);
     for (const char* command : commands) {
       EXPECT_EQ(Command(command), VPI_INVALID) << command << " window " << window;
@@ -188,7 +189,8 @@ TEST_F(FunctionCommands, AWindowWithoutAConnectionIsRefused) {
 }
 
 TEST_F(FunctionCommands, SelectNeedsAStoredSource) {
-  for (int16_t source : {0, 7, -5}) {
+  const int16_t sources[] = {0, 7, -5};
+  for (int16_t source : sources) {
     Stage("SOURCE", source);
     EXPECT_EQ(Command("FSELECT"), VPI_INVALID) << source;
   }

@@ -190,7 +190,7 @@ TEST_F(Connections, WarmStartOnAConnectedStationAlternatesCloseAndOpen) {
   ASSERT_EQ(station.Call(2), VPI_OK);
   const std::vector<TraceCall> calls = TraceCalls();
   ASSERT_GE(calls.size(), 12u);
-  for (int i = 0; i < kOpenConnections; ++i) {
+  for (size_t i = 0; i < static_cast<size_t>(kOpenConnections); ++i) {
     EXPECT_EQ(calls[2 * i].function, kClose);
     EXPECT_EQ(calls[2 * i].arguments, std::to_string(before[i]));
     EXPECT_EQ(calls[2 * i + 1].function, kOpen);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -40,7 +41,7 @@ std::vector<LogLine> ParserLines(const HostLogCapture& log) {
 
 void SetAddress(Station& station, const char* text) {
   std::memset(station.data().address, 0, sizeof station.data().address);
-  std::strcpy(station.data().address, text);
+  std::snprintf(station.data().address, sizeof station.data().address, "%s", text);
 }
 
 struct Named {

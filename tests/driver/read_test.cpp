@@ -101,7 +101,8 @@ TEST_F(ReadTest, FailedSourceCountLeavesTheCellAndClearsTheResult) {
 TEST_F(ReadTest, SourceCountOutsideTheOpenWindowsIsRefusedUnasked) {
   Connect();
   station.data().lastResult = 1;
-  for (int16_t window : {0, 7, -5}) {  // staged as -1, 6, -6
+  const int16_t windows[] = {0, 7, -5};  // staged as -1, 6, -6
+  for (int16_t window : windows) {
     ASSERT_EQ(Stage("!WINDOW", window), VPI_OK);
     VpiValue cell = MarkedCell();
     EXPECT_EQ(station.Read("!FNUMSOURCES", &cell), VPI_INVALID) << window;
@@ -127,7 +128,8 @@ TEST_F(ReadTest, PlacementTextRepeatsTheStagedValues) {
 
 TEST_F(ReadTest, PlacementTextNeedsALoadedSource) {
   StageExample();
-  for (int16_t source : {0, 7, -3}) {  // staged as -1, 6, -4; six sources loaded
+  const int16_t sources[] = {0, 7, -3};  // staged as -1, 6, -4; six sources loaded
+  for (int16_t source : sources) {
     ASSERT_EQ(Stage("!SOURCE", source), VPI_OK);
     TextBuffer buffer;
     EXPECT_EQ(station.ReadText("!FSHOWWINDOW", buffer.bytes), VPI_INVALID) << source;

@@ -4,14 +4,14 @@ namespace vpihost {
 namespace {
 
 struct Glyph {
-  unsigned char code;
   const char* utf8;
+  unsigned char code;
   char ascii;
 };
 
 const Glyph kGlyphs[] = {
-    {0xB0, "░", '.'}, {0xB1, "▒", ':'}, {0xB2, "▓", '#'}, {0xB3, "│", '|'}, {0xBF, "┐", '+'},
-    {0xC0, "└", '+'}, {0xC4, "─", '-'}, {0xD9, "┘", '+'}, {0xDA, "┌", '+'}, {0xDB, "█", '#'},
+    {"░", 0xB0, '.'}, {"▒", 0xB1, ':'}, {"▓", 0xB2, '#'}, {"│", 0xB3, '|'}, {"┐", 0xBF, '+'},
+    {"└", 0xC0, '+'}, {"─", 0xC4, '-'}, {"┘", 0xD9, '+'}, {"┌", 0xDA, '+'}, {"█", 0xDB, '#'},
 };
 
 }  // namespace

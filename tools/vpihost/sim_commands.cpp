@@ -38,7 +38,7 @@ LineOutcome Console::Fault(const CommandLine& line) {
   }
   long long numbers[3] = {0, 1, 1};  // result, from, count
   const long long low[3] = {INT32_MIN, 1, -1};
-  for (size_t i = 1; i < line.args.size(); ++i) {
+  for (size_t i = 1; i < line.args.size() && i <= 3; ++i) {
     if (!ParseInteger(line.args[i], low[i - 1], INT32_MAX, &numbers[i - 1])) {
       return InputError("fault: \"" + line.args[i] + "\" is not a usable number");
     }
