@@ -25,20 +25,6 @@ using vpifuzz::RequireNothingBroken;
 
 constexpr size_t kReadTextBuffer = 50;
 
-const DriverData& BoundTemplate() {
-  static HostStation station;
-  static const bool started = [] {
-    vpifuzz::ConfigureServer(0);
-    const std::string init = vpifuzz::InitFileNaming(vpifuzz::kSimulatorHost);
-    return station.ColdStart(&init) == VPI_OK;
-  }();
-  if (!started) {
-    std::fprintf(stderr, "the template station does not cold-start\n");
-    std::abort();
-  }
-  return station.data();
-}
-
 void StageFromInput(FuzzInput& input, DriverData& d) {
   unsigned char* block = reinterpret_cast<unsigned char*>(&d);
   for (size_t at = offsetof(DriverData, window); at < offsetof(DriverData, lastResult); ++at) {
@@ -117,7 +103,7 @@ std::string CheckRead(const std::string& address, HostRequest& request, const Dr
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vpifuzz::QuietHostLog();
-  const DriverData& bound = BoundTemplate();
+  const DriverData& bound = vpifuzz::BoundTemplate();
   FuzzInput input(data, size);
   vpifuzz::ConfigureServer(input.Byte());
   HostStation station;

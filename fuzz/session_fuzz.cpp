@@ -11,6 +11,7 @@
 #include "fuzz_input.h"
 #include "host_station.h"
 #include "invariants.h"
+#include "link/video_library.h"
 #include "rvideo-sim/rvsim.h"
 
 namespace {
@@ -22,28 +23,12 @@ using vpifuzz::HostStation;
 constexpr int kMostCalls = 96;
 constexpr size_t kReadTextBuffer = 50;
 
-const char* const kLibraryFunctions[] = {
-    "NTRVOpenVideoConnection",
-    "NTRVCloseVideoConnection",
-    "NTRVGetNumVideoSources",
-    "NTRVGetVideoSourceInfo",
-    "NTRVSelectVideoSource",
-    "NTRVMotionVideo",
-    "NTRVStillVideo",
-    "NTRVHideVideo",
-    "NTRVSetVideoPosition",
-    "NTRVSetZOrder",
-    "NTRVSetVideoCaption",
-    "NTRVSetZoom",
-    "NTRVSetBrightness",
-    "NTRVSetContrast",
-    "NTRVSetSaturation",
-    "NTRVSetHue",
-    "NTRVColorKey",
-    "NTRVInsertionMode",
-    "*",
-};
-constexpr int kFunctionChoices = sizeof kLibraryFunctions / sizeof kLibraryFunctions[0];
+// One of the eighteen library functions, or (the nineteenth choice) "*",
+// every one of them.
+const char* LibraryFunction(uint8_t choice) {
+  const int index = choice % (kVideoFunctionCount + 1);
+  return index < kVideoFunctionCount ? kVideoFunctionNames[index] : "*";
+}
 
 // A failing answer for the chosen function. An open answers -1 or 0, never a
 // handle the server did not give; the other calls also answer values whose
@@ -109,7 +94,7 @@ int32_t OtherSlot(HostStation& station, FuzzInput& input, HostRequest* request) 
 }
 
 void AddFault(FuzzInput& input) {
-  const std::string function = kLibraryFunctions[input.Byte() % kFunctionChoices];
+  const std::string function = LibraryFunction(input.Byte());
   const int from = 1 + input.Byte() % 16;
   const int count = input.Byte() % 4 == 3 ? -1 : 1 + input.Byte() % 3;
   RvSimAddFault(function.c_str(), from, count, FailureFor(function, input.Byte()));

@@ -22,20 +22,6 @@ using vpifuzz::HostRequest;
 using vpifuzz::HostStation;
 using vpifuzz::RequireNothingBroken;
 
-const DriverData& BoundTemplate() {
-  static HostStation station;
-  static const bool started = [] {
-    vpifuzz::ConfigureServer(0);
-    const std::string init = vpifuzz::InitFileNaming(vpifuzz::kSimulatorHost);
-    return station.ColdStart(&init) == VPI_OK;
-  }();
-  if (!started) {
-    std::fprintf(stderr, "the template station does not cold-start\n");
-    std::abort();
-  }
-  return station.data();
-}
-
 int32_t WriteCell(HostStation& station, const std::string& address, int32_t type, int16_t value) {
   HostRequest request(address);
   request.record().valueType = type;
@@ -88,7 +74,7 @@ std::string CheckStaged(const DriverData& d, const std::string& address, int32_t
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vpifuzz::QuietHostLog();
-  const DriverData& bound = BoundTemplate();
+  const DriverData& bound = vpifuzz::BoundTemplate();
   FuzzInput input(data, size);
   vpifuzz::ConfigureServer(input.Byte());
   HostStation station;

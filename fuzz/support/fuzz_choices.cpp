@@ -4,22 +4,24 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "address/vocabulary.h"
 #include "rvideo-sim/rvsim.h"
 
 namespace vpifuzz {
 namespace {
 
-const char* const kAddressNames[] = {
-    "FMODE",       "FCOLORKEY", "FHUE",        "FSATURATION", "FCONTRAST",   "FBRIGHTNESS",
-    "FZOOM",       "FCAPTION",  "FZORDER",     "FPOSITION",   "FHIDEVIDEO",  "FSTILLVIDEO",
-    "FMOTION",     "FSELECT",   "FSOURCEINFO", "FSTATUS1",    "FSTATUS2",    "FSTATUS3",
-    "FSTATUS4",    "FSTATUS5",  "FSTATUS6",    "FRESULT",     "FNUMSOURCES", "FSHOWWINDOW",
-    "FHIDESOURCE", "WINDOW",    "SOURCE",      "X",           "Y",           "WIDTH",
-    "HEIGHT",      "ZORDER",    "ZX",          "ZY",          "ZWIDTH",      "ZHEIGHT",
-    "BRIGHTNESS",  "CONTRAST",  "SATURATION",  "HUE",         "MODE",        "CAPTION",
-    "COLOR",
-};
-constexpr int kAddressCount = sizeof kAddressNames / sizeof kAddressNames[0];
+using vpi::FunctionTable;
+using vpi::kFunctionTableSize;
+using vpi::kParameterTableSize;
+using vpi::ParameterTable;
+
+constexpr int kAddressCount = kFunctionTableSize + kParameterTableSize;
+
+// The 43 names in the order of the two tables, one after the other.
+const char* AddressName(int index) {
+  return index < kFunctionTableSize ? FunctionTable[index]
+                                    : ParameterTable[index - kFunctionTableSize];
+}
 
 const char kThreeSources[] =
     "source 7 North Door\n"
@@ -81,7 +83,7 @@ std::string ChooseAddress(FuzzInput& input) {
   const uint8_t choice = input.Byte();
   const int index = choice & 0x3F;
   std::string address =
-      index < kAddressCount ? std::string("!") + kAddressNames[index] : input.Line();
+      index < kAddressCount ? std::string("!") + AddressName(index) : input.Line();
   if ((choice & 0x40) != 0) {
     for (char& c : address) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }

@@ -1,11 +1,13 @@
 #include "host_station.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
+#include "fuzz_choices.h"
 #include "platform/platform.h"
 
 namespace vpifuzz {
@@ -130,6 +132,20 @@ void QuietHostLog() {
     return true;
   }();
   (void)done;
+}
+
+const DriverData& BoundTemplate() {
+  static HostStation station;
+  static const bool started = [] {
+    ConfigureServer(0);
+    const std::string init = InitFileNaming(kSimulatorHost);
+    return station.ColdStart(&init) == VPI_OK;
+  }();
+  if (!started) {
+    std::fprintf(stderr, "the template station does not cold-start\n");
+    std::abort();
+  }
+  return station.data();
 }
 
 }  // namespace vpifuzz

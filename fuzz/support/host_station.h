@@ -59,6 +59,11 @@ class HostRequest {
 std::string InitFileNaming(const std::string& hostName);
 inline constexpr const char kSimulatorHost[] = "simulator";
 
+// The block of a station cold-started once against the built-in simulator
+// (the six default cameras): the template each input's station starts from.
+// Aborts when that station does not start.
+const DriverData& BoundTemplate();
+
 // Silences the host stand-in's log (the lines are still formatted) when it
 // is loaded; the driver's log lines would flood the fuzzer's output.
 void QuietHostLog();
