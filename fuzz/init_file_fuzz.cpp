@@ -2,7 +2,6 @@
 // "darAZO01.int". A cold start reads it; the host name it leaves must be the
 // one a plain model of the reading rules finds, and a read then opens the
 // connections with it.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -62,7 +61,7 @@ void ModelHostName(const std::string& content, char* hostName) {
     }
     std::string line = content.substr(position, end - position);
     position = end;
-    line.resize(std::min(line.size(), line.find('\0')));  // the reader sees it up to its first NUL
+    line = vpifuzz::UpToNul(line);  // the reader sees the line up to its first NUL
     if (line.empty() || line[0] == ';' || line[0] == '\n') continue;
     if (line.compare(0, 8, "HostName") != 0) continue;
     std::memset(hostName, 0, kHostNameSize);

@@ -5,7 +5,6 @@
 // cell or its 50-byte text buffer and give what the block holds.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -126,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   addresses[11] = vpifuzz::ChooseAddress(input);
   for (const std::string& chosen : addresses) {
     HostRequest request(chosen);
-    const std::string address = chosen.substr(0, chosen.find('\0'));  // the host's text ends there
+    const std::string address = vpifuzz::UpToNul(chosen);  // the host's text ends there
     const bool text = address == "!FSHOWWINDOW" || address == "!FHIDESOURCE";
     if (text) {
       request.UseBuffer(kReadTextBuffer);

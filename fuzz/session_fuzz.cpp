@@ -57,7 +57,7 @@ int32_t Parse(HostStation& station, FuzzInput& input, HostRequest* request) {
 // The host reads the window items into its text buffer and the other items
 // into a value cell, as the parser tied each name to its data type.
 int32_t Read(HostStation& station, const std::string& address, HostRequest* request) {
-  const std::string text = address.substr(0, address.find('\0'));  // the host's text ends there
+  const std::string text = vpifuzz::UpToNul(address);  // the host's text ends there
   if (text == "!FSHOWWINDOW" || text == "!FHIDESOURCE") {
     request->UseBuffer(kReadTextBuffer);
   } else {

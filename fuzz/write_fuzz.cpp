@@ -4,8 +4,6 @@
 // station's invariants must hold, nothing outside the host's buffers may be
 // written, and a parameter write must have staged its value.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 

@@ -25,4 +25,9 @@ class FuzzInput {
   size_t position_ = 0;
 };
 
+// The text as C code sees it: up to its first NUL, when it holds one.
+inline std::string UpToNul(const std::string& text) {
+  return text.substr(0, text.find('\0'));
+}
+
 }  // namespace vpifuzz
