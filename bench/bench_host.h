@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "entry/vpi_records.h"
-#include "link/driver_data.h"
+#include "core/driver_data.h"
+#include "core/vpi_records.h"
 
 namespace vpibench {
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "fuzz_choices.h"
 #include "host_station.h"
 #include "invariants.h"

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "entry/vpi_records.h"
+#include "core/video_library.h"
+#include "core/vpi_records.h"
 #include "fuzz_choices.h"
 #include "fuzz_input.h"
 #include "host_station.h"
 #include "invariants.h"
-#include "link/video_library.h"
 #include "rvideo-sim/rvsim.h"
 
 namespace {

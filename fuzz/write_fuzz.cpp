@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "fuzz_choices.h"
 #include "fuzz_input.h"
 #include "host_station.h"

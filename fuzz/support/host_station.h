@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "entry/vpi_records.h"
+#include "core/driver_data.h"
+#include "core/vpi_records.h"
 #include "guarded_buffer.h"
-#include "link/driver_data.h"
 
 namespace vpifuzz {
 

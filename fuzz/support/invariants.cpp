@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "rvideo-sim/rvsim.h"
 
 namespace vpifuzz {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/driver_data.h"
+#include "core/driver_data.h"
 
 namespace vpifuzz {
 

@@ -5,7 +5,7 @@
 #include "address/browse_dialog.h"
 #include "address/browse_resource.h"
 #include "address/host_version.h"
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
 #include "entry/slots.h"
 
 namespace vpi {

@@ -1,6 +1,6 @@
 // Slot 3: is the address one of ours, with the data type the host asks for?
 #include "address/address_name.h"
-#include "entry/host_log.h"
+#include "core/host_log.h"
 #include "entry/slots.h"
 
 namespace vpi {

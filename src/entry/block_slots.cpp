@@ -1,5 +1,5 @@
 // Block operations are not offered; slots 13 and 15 only answer.
-#include "entry/host_log.h"
+#include "core/host_log.h"
 #include "entry/slots.h"
 
 namespace vpi {

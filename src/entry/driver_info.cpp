@@ -1,9 +1,9 @@
 // Slot 14: the driver's identity and the size of its instance block.
 #include "entry/driver_info.h"
 
-#include "entry/host_log.h"
+#include "core/driver_data.h"
+#include "core/host_log.h"
 #include "entry/slots.h"
-#include "link/driver_data.h"
 
 namespace vpi {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 
 namespace vpi {
 

@@ -1,7 +1,7 @@
 // The library's only export: logs the call and runs the slot's function.
-#include "entry/host_log.h"
+#include "core/host_log.h"
+#include "core/vpi_records.h"
 #include "entry/slots.h"
-#include "entry/vpi_records.h"
 
 extern "C" int32_t VPI_STDCALL VpiMain(VpiCall* call) {
   using namespace vpi;

@@ -1,6 +1,6 @@
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
+#include "core/driver_data.h"
 #include "exchange/staging.h"
-#include "link/driver_data.h"
 
 namespace vpi {
 

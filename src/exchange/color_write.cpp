@@ -1,9 +1,9 @@
 #include <cstring>
 
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
+#include "core/driver_data.h"
 #include "exchange/bracketed_fields.h"
 #include "exchange/staging.h"
-#include "link/driver_data.h"
 
 namespace vpi {
 namespace {

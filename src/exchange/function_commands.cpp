@@ -1,7 +1,7 @@
 // The fifteen function commands: writing 1 to one of them sends staged values
 // to the device for the staged window.
 #include "address/vocabulary.h"
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
 #include "exchange/regions.h"
 #include "exchange/source_lookup.h"
 #include "exchange/value_cell.h"

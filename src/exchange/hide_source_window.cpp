@@ -1,7 +1,7 @@
 // FHIDESOURCE: hides the window of a named source.
 #include <cstring>
 
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
 #include "exchange/source_lookup.h"
 #include "exchange/window_call.h"
 #include "exchange/window_state.h"

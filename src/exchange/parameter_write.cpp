@@ -2,9 +2,9 @@
 #include <cstring>
 
 #include "address/vocabulary.h"
+#include "core/driver_data.h"
 #include "exchange/staging.h"
 #include "exchange/value_cell.h"
-#include "link/driver_data.h"
 
 namespace vpi {
 namespace {

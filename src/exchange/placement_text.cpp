@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
 #include "exchange/source_lookup.h"
 
 namespace vpi {

@@ -2,7 +2,7 @@
 // hiding the windows that hold the regions the place covers.
 #include <cstring>
 
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
 #include "exchange/bracketed_fields.h"
 #include "exchange/regions.h"
 #include "exchange/source_lookup.h"

@@ -1,7 +1,7 @@
 // Finding the stored source records by name and by index.
 #pragma once
 
-#include "link/driver_data.h"
+#include "core/driver_data.h"
 
 namespace vpi {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 
 namespace vpi {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 
 namespace vpi {
 

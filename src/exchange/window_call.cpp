@@ -1,6 +1,6 @@
 #include "exchange/window_call.h"
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 
 namespace vpi {
 

@@ -1,8 +1,8 @@
 // Bookkeeping of shown windows and the regions they hold.
 #pragma once
 
+#include "core/driver_data.h"
 #include "exchange/regions.h"
-#include "link/driver_data.h"
 
 namespace vpi {
 

@@ -3,7 +3,7 @@
 // again, and the station counts as disconnected once anything was closed.
 #include "link/close_ports.h"
 
-#include "entry/host_log.h"
+#include "core/host_log.h"
 #include "entry/slots.h"
 #include "link/connections.h"
 

@@ -1,7 +1,7 @@
 // Closing connections.
 #pragma once
 
-#include "link/driver_data.h"
+#include "core/driver_data.h"
 
 namespace vpi {
 

@@ -2,9 +2,9 @@
 // initialization file and binds the video library. It opens no connection.
 #include "link/cold_start.h"
 
-#include "entry/host_log.h"
+#include "core/driver_data.h"
+#include "core/host_log.h"
 #include "entry/slots.h"
-#include "link/driver_data.h"
 #include "link/init_file.h"
 #include "link/library_binding.h"
 #include "platform/platform.h"

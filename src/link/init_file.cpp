@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "common/bounded_text.h"
-#include "entry/host_log.h"
-#include "entry/vpi_records.h"
+#include "core/bounded_text.h"
+#include "core/host_log.h"
+#include "core/vpi_records.h"
 
 namespace vpi {
 namespace {

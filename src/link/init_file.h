@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "link/driver_data.h"
+#include "core/driver_data.h"
 
 namespace vpi {
 

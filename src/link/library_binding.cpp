@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstring>
 
-#include "entry/host_log.h"
-#include "entry/vpi_records.h"
+#include "core/host_log.h"
+#include "core/vpi_records.h"
 #include "link/connections.h"
 #include "platform/platform.h"
 

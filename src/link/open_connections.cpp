@@ -2,8 +2,8 @@
 // open: the station's count and list of video sources.
 #include "link/open_connections.h"
 
-#include "entry/host_log.h"
-#include "entry/vpi_records.h"
+#include "core/host_log.h"
+#include "core/vpi_records.h"
 #include "link/close_ports.h"
 #include "link/connections.h"
 #include "link/init_file.h"

@@ -1,7 +1,7 @@
 // Opening the six connections and loading the source list.
 #pragma once
 
-#include "link/driver_data.h"
+#include "core/driver_data.h"
 
 namespace vpi {
 

@@ -1,7 +1,7 @@
 // Slot 2: opens the station's connections again. A station never connected
 // since cold start gets six fresh opens; otherwise each counted slot is closed
 // and a new connection opened in turn. Failures are only logged.
-#include "entry/host_log.h"
+#include "core/host_log.h"
 #include "entry/slots.h"
 #include "link/close_ports.h"
 #include "link/connections.h"

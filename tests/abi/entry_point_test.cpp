@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "support/driver_library.h"
 #include "support/host_log.h"
 

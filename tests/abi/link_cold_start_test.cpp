@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "support/driver_library.h"
 #include "support/host_log.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "allocation_counter.h"
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "qelpro_standin.h"
 #include "rvideo-sim/rvsim.h"
 #include "support/station.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "result_names.h"
 
 namespace {

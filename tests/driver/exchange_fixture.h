@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "rvideo-sim/rvsim.h"
 #include "support/host_log.h"
 #include "support/station.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "entry/vpi_records.h"
-#include "link/driver_data.h"
+#include "core/driver_data.h"
+#include "core/vpi_records.h"
 #include "rvideo-sim/rvsim.h"
 #include "support/host_log.h"
 #include "support/station.h"

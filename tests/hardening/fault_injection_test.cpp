@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "hardening/fault_run.h"
 
 namespace hardening {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "invariants.h"
 #include "rvideo-sim/rvsim.h"
 

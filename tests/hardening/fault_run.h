@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "link/driver_data.h"
+#include "core/driver_data.h"
 #include "support/host_log.h"
 #include "support/station.h"
 

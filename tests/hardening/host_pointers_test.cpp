@@ -4,7 +4,7 @@
 // library function and writes nothing outside the block.
 #include <gtest/gtest.h>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "invariants.h"
 #include "rvideo-sim/rvsim.h"
 #include "support/host_log.h"

@@ -1,7 +1,7 @@
 // Faults the fuzzers found, each kept by the smallest run that shows it.
 #include <gtest/gtest.h>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "invariants.h"
 #include "rvideo-sim/rvsim.h"
 #include "support/host_log.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "link/video_library.h"
+#include "core/video_library.h"
 #include "rvideo-sim/rvsim.h"
 
 namespace simtest {

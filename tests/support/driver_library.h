@@ -1,7 +1,7 @@
 // The built driver library, loaded by file name as a host loads it.
 #pragma once
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 
 namespace vpitest {
 

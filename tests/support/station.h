@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "entry/vpi_records.h"
-#include "link/driver_data.h"
+#include "core/driver_data.h"
+#include "core/vpi_records.h"
 
 namespace vpitest {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
 #include "simulator.h"
 
 namespace {

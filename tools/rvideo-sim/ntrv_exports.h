@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "link/video_library.h"
+#include "core/video_library.h"
 #include "platform/abi.h"
 
 extern "C" {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "link/video_library.h"
+#include "core/video_library.h"
 
 namespace rvsim {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "link/driver_data.h"
+#include "core/driver_data.h"
 
 namespace vpihost {
 

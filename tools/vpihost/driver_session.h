@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/driver_data.h"
 #include "host_libraries.h"
-#include "link/driver_data.h"
 
 namespace vpihost {
 

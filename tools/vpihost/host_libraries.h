@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 #include "platform/dialog_model.h"
 #include "rvideo-sim/rvsim.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "entry/vpi_records.h"
+#include "core/vpi_records.h"
 
 namespace vpihost {
 namespace {

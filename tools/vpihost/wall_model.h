@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/driver_data.h"
 #include "host_libraries.h"
-#include "link/driver_data.h"
 
 namespace vpihost {
 

@@ -1,4 +1,4 @@
-#include "common/bounded_text.h"
+#include "core/bounded_text.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "link/video_library.h"
+#include "core/video_library.h"
 
 constexpr int kWindowRows = 10;       // rows of windowShown and regionMap
 constexpr int kOpenConnections = 6;   // connections opened; windows 0 to 5
