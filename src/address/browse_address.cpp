@@ -1,12 +1,13 @@
 // Slot 16: lets a user pick an address from the browse dialog and writes it,
 // with its "!", into the host's address buffer.
+#include "address/browse_address.h"
+
 #include <cstring>
 
 #include "address/browse_dialog.h"
 #include "address/browse_resource.h"
 #include "address/host_version.h"
 #include "core/bounded_text.h"
-#include "entry/slots.h"
 
 namespace vpi {
 

@@ -1,7 +1,8 @@
 // Slot 3: is the address one of ours, with the data type the host asks for?
+#include "address/parser.h"
+
 #include "address/address_name.h"
 #include "core/host_log.h"
-#include "entry/slots.h"
 
 namespace vpi {
 namespace {

@@ -1,7 +1,8 @@
 // Slot 5: the result of the last command, the source count, the shown flags
 // of windows 1 to 6 and the staged placement, read by exact name.
+#include "exchange/single_read.h"
+
 #include "address/vocabulary.h"
-#include "entry/slots.h"
 #include "exchange/placement_text.h"
 #include "exchange/request_name.h"
 #include "exchange/value_cell.h"

@@ -1,7 +1,8 @@
 // Slot 7: stages parameters, caption and colour, places or hides a source
 // window by name, or hands the write on to the function commands.
+#include "exchange/single_write.h"
+
 #include "address/vocabulary.h"
-#include "entry/slots.h"
 #include "exchange/request_name.h"
 #include "exchange/staging.h"
 #include "exchange/write_steps.h"

@@ -4,7 +4,6 @@
 #include "link/close_ports.h"
 
 #include "core/host_log.h"
-#include "entry/slots.h"
 #include "link/connections.h"
 
 namespace vpi {

@@ -4,7 +4,6 @@
 
 #include "core/driver_data.h"
 #include "core/host_log.h"
-#include "entry/slots.h"
 #include "link/init_file.h"
 #include "link/library_binding.h"
 #include "platform/platform.h"

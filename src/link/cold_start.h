@@ -7,6 +7,9 @@
 
 namespace vpi {
 
+// Slot 1: the cold start.
+int32_t ColdStart(VpiCall* call);
+
 int32_t ColdStartWithLibrary(VpiCall* call, const char* libraryName);
 
 }  // namespace vpi

@@ -1,8 +1,9 @@
 // Slot 2: opens the station's connections again. A station never connected
 // since cold start gets six fresh opens; otherwise each counted slot is closed
 // and a new connection opened in turn. Failures are only logged.
+#include "link/warm_start.h"
+
 #include "core/host_log.h"
-#include "entry/slots.h"
 #include "link/close_ports.h"
 #include "link/connections.h"
 #include "link/init_file.h"
