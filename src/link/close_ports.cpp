@@ -16,6 +16,15 @@ bool CloseSlot(DriverData* data, int slot) {
   return true;
 }
 
+// True when no connection slot holds a handle: there is nothing to close,
+// bound library or not.
+bool NoHandleHeld(const DriverData* data) {
+  for (int slot = 0; slot < kConnectionSlots; ++slot) {
+    if (data->connections[slot] != 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int CountedSlots(const DriverData* data) {
@@ -33,6 +42,7 @@ void CloseUncountedHandles(DriverData* data, int count) {
 int32_t ClosePorts(VpiCall* call) {
   DriverData* data = call->driverData;
   if (data == nullptr) return VPI_INVALID;
+  if (NoHandleHeld(data)) return VPI_OK;
   if (!LibraryBound(data)) return VPI_FAILED;
   int32_t result = VPI_OK;
   bool closedAny = false;

@@ -174,4 +174,18 @@ TEST_F(ColdStart, UnboundBlocksNeverCallTheLibrary) {
   EXPECT_EQ(RvSimCallCount(), 0);
 }
 
+// After a failed cold start with every connection slot 0 there is nothing
+// to close: no library call, no failure line, VPI_OK.
+TEST_F(ColdStart, ClosingAfterAFailedColdStartWithNoHandlesCallsNothing) {
+  Station failed(1);
+  ASSERT_EQ(failed.ColdStart(), VPI_OK);
+  ASSERT_EQ(ColdStartWith(failed, VPI_PARTIAL_VIDEO_FILE), VPI_FAILED);
+  RvSimClearTrace();
+  HostLogCapture log;
+  EXPECT_EQ(failed.Call(12), VPI_OK);
+  EXPECT_EQ(failed.Call(11), VPI_OK);
+  EXPECT_TRUE(OwnLines(log).empty());
+  EXPECT_EQ(RvSimCallCount(), 0);
+}
+
 }  // namespace
