@@ -1,3 +1,5 @@
+#include "exchange/function_commands.h"
+
 // The fifteen function commands: writing 1 to one of them sends staged values
 // to the device for the staged window.
 #include "address/vocabulary.h"
@@ -7,7 +9,6 @@
 #include "exchange/value_cell.h"
 #include "exchange/window_call.h"
 #include "exchange/window_state.h"
-#include "exchange/write_steps.h"
 
 namespace vpi {
 

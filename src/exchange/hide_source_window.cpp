@@ -1,3 +1,5 @@
+#include "exchange/hide_source_window.h"
+
 // FHIDESOURCE: hides the window of a named source.
 #include <cstring>
 
@@ -5,7 +7,6 @@
 #include "exchange/source_lookup.h"
 #include "exchange/window_call.h"
 #include "exchange/window_state.h"
-#include "exchange/write_steps.h"
 
 namespace vpi {
 

@@ -1,3 +1,5 @@
+#include "exchange/show_source_window.h"
+
 // FSHOWWINDOW: shows a named source in its own window at a place, after
 // hiding the windows that hold the regions the place covers.
 #include <cstring>
@@ -8,7 +10,6 @@
 #include "exchange/source_lookup.h"
 #include "exchange/window_call.h"
 #include "exchange/window_state.h"
-#include "exchange/write_steps.h"
 
 namespace vpi {
 

@@ -6,7 +6,7 @@
 #include "exchange/placement_text.h"
 #include "exchange/request_name.h"
 #include "exchange/value_cell.h"
-#include "link/connections.h"
+#include "link/open_connections.h"
 
 namespace vpi {
 namespace {

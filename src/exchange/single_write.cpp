@@ -3,10 +3,12 @@
 #include "exchange/single_write.h"
 
 #include "address/vocabulary.h"
+#include "exchange/function_commands.h"
+#include "exchange/hide_source_window.h"
 #include "exchange/request_name.h"
-#include "exchange/staging.h"
-#include "exchange/write_steps.h"
-#include "link/connections.h"
+#include "exchange/show_source_window.h"
+#include "exchange/staged_write.h"
+#include "link/open_connections.h"
 
 namespace vpi {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/bounded_text.h"
-#include "link/connections.h"
+#include "link/open_connections.h"
 
 namespace vpi {
 

@@ -4,7 +4,7 @@
 #include "link/close_ports.h"
 
 #include "core/host_log.h"
-#include "link/connections.h"
+#include "link/library_binding.h"
 
 namespace vpi {
 namespace {

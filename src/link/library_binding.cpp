@@ -5,7 +5,6 @@
 
 #include "core/host_log.h"
 #include "core/vpi_records.h"
-#include "link/connections.h"
 #include "platform/platform.h"
 
 namespace vpi {

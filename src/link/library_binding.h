@@ -17,4 +17,8 @@ int32_t BindVideoLibrary(DriverData* data, const char* libraryName);
 // null, so that nothing calls them.
 void ClearVideoFunctions(DriverData* data, int first);
 
+// True when all eighteen library functions are bound in the block. A failed
+// cold start leaves the block unbound, and nothing calls the library then.
+bool LibraryBound(const DriverData* data);
+
 }  // namespace vpi

@@ -5,8 +5,8 @@
 #include "core/host_log.h"
 #include "core/vpi_records.h"
 #include "link/close_ports.h"
-#include "link/connections.h"
 #include "link/init_file.h"
+#include "link/library_binding.h"
 
 namespace vpi {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "core/host_log.h"
 #include "link/close_ports.h"
-#include "link/connections.h"
 #include "link/init_file.h"
+#include "link/library_binding.h"
 #include "link/open_connections.h"
 
 namespace vpi {

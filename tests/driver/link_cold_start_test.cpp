@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "link/cold_start.h"
-#include "link/connections.h"
+#include "link/library_binding.h"
+#include "link/open_connections.h"
 #include "link_fixture.h"
 
 namespace {

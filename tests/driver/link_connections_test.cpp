@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "link/connections.h"
+#include "link/open_connections.h"
 #include "link_fixture.h"
 
 namespace {

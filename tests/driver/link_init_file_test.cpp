@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "link/connections.h"
 #include "link/init_file.h"
+#include "link/library_binding.h"
 #include "link_fixture.h"
 
 namespace {
