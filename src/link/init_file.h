@@ -12,13 +12,6 @@ namespace vpi {
 // VPI_FAILED when the file cannot be opened (hostName then is untouched).
 int32_t ReadInitFile(DriverData* data, int32_t station);
 
-// Applies one line of the file to `hostName` (kHostNameSize bytes). Returns
-// true when the line is an accepted host name line. A line that starts with
-// "HostName" clears `hostName` first, also when it is then not accepted (no
-// ";", no "=" before it, or a value longer than kHostNameSize - 1). The line
-// is cut at its first ";".
-bool ApplyHostNameLine(char* line, char* hostName);
-
 // The host name as a terminated text, whatever the block's field holds.
 struct HostNameText {
   char text[kHostNameSize];

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "link/init_file.h"
+#include "link/init_file_rules.h"
 #include "link/library_binding.h"
 #include "link_fixture.h"
 

@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <fstream>
 
+#include "link/init_file_rules.h"
+
 namespace vpihost {
 
 std::string InitFileName(int station) {
-  char name[32];
-  std::snprintf(name, sizeof name, "darAZO%02d.int", station);
+  char name[vpi::kInitFileNameSize];
+  vpi::FormatInitFileName(station, name);
   return name;
 }
 
@@ -22,7 +24,7 @@ std::string InitFileText(int station, const std::string& hostName) {
 
 bool CheckHostName(const std::string& hostName, std::string* reason) {
   if (hostName.empty() || hostName.size() > kLongestHostName) {
-    *reason = "a host name has 1 to 29 characters";
+    *reason = "a host name has 1 to " + std::to_string(kLongestHostName) + " characters";
     return false;
   }
   if (hostName.find_first_of(";\r\n", 0) != std::string::npos ||
@@ -54,19 +56,16 @@ InitOutcome WriteInitFile(int station, const std::string& hostName, bool force,
 }
 
 std::string HostNameInFile(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  for (std::string line; std::getline(in, line);) {
-    if (line.compare(0, 8, "HostName") != 0) continue;
-    const size_t semicolon = line.find(';');
-    if (semicolon == std::string::npos) continue;
-    line.resize(semicolon);
-    const size_t equals = line.find('=');
-    if (equals == std::string::npos) continue;
-    size_t start = equals + 1;
-    while (start < line.size() && line[start] == ' ') ++start;
-    return line.substr(start);
+  std::FILE* file = std::fopen(fileName.c_str(), "r");
+  if (file == nullptr) return std::string();
+  char line[vpi::kInitLineSize];
+  char hostName[kHostNameSize] = {};
+  bool accepted = false;
+  while (!accepted && std::fgets(line, sizeof line, file) != nullptr) {
+    accepted = vpi::ApplyHostNameLine(line, hostName);
   }
-  return std::string();
+  std::fclose(file);
+  return accepted ? std::string(hostName) : std::string();
 }
 
 }  // namespace vpihost

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "core/driver_data.h"
+
 namespace vpihost {
 
-constexpr size_t kLongestHostName = 29;
+constexpr size_t kLongestHostName = static_cast<size_t>(kHostNameSize - 1);
 
 // "darAZO%02d.int" for `station`.
 std::string InitFileName(int station);
@@ -25,8 +27,8 @@ enum class InitOutcome { kWritten, kKept, kFailed };
 InitOutcome WriteInitFile(int station, const std::string& hostName, bool force,
                           std::string* message);
 
-// The first host name line's value as the driver would read it, for showing
-// what an existing file names; empty when none.
+// The host name the driver would read from the file, by its own rule, for
+// showing what an existing file names; empty when none is accepted.
 std::string HostNameInFile(const std::string& fileName);
 
 }  // namespace vpihost
