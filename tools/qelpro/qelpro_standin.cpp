@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 namespace {
@@ -20,6 +21,14 @@ struct StandinState {
   std::string callLog;
 };
 
+// A host calls its services from any thread: every entry below holds this
+// lock. Recursive, so that a sink may call back into the stand-in.
+std::recursive_mutex& StandinMutex() {
+  static std::recursive_mutex mutex;
+  return mutex;
+}
+
+// The state; the caller holds StandinMutex().
 StandinState& State() {
   static StandinState state;
   if (!state.configured) {
@@ -49,6 +58,7 @@ void WriteLine(int level, const char* line) {
 extern "C" {
 
 int err(int level, const char* format, ...) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   StandinState& state = State();
   // The mask filters before any formatting is done.
   if ((static_cast<uint32_t>(level) & state.levelMask) == 0) return 0;
@@ -66,6 +76,7 @@ int err(int level, const char* format, ...) {
 }
 
 uint16_t VPI_STDCALL QelMkClient(const char* name, int32_t one, int32_t zero, uint8_t* client) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   StandinState& state = State();
   char entry[160];
   std::snprintf(entry, sizeof entry, "QelMkClient(%s,%d,%d)\n", name != nullptr ? name : "", one,
@@ -77,6 +88,7 @@ uint16_t VPI_STDCALL QelMkClient(const char* name, int32_t one, int32_t zero, ui
 }
 
 uint16_t VPI_STDCALL QelGetQelproVer(int32_t client, uint16_t* version, char* buffer100) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   StandinState& state = State();
   char entry[64];
   std::snprintf(entry, sizeof entry, "QelGetQelproVer(%d)\n", client & 0xFF);
@@ -87,6 +99,7 @@ uint16_t VPI_STDCALL QelGetQelproVer(int32_t client, uint16_t* version, char* bu
 }
 
 int32_t VPI_STDCALL QelRmClient(int32_t client) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   StandinState& state = State();
   char entry[64];
   std::snprintf(entry, sizeof entry, "QelRmClient(%d)\n", client & 0xFF);
@@ -95,25 +108,32 @@ int32_t VPI_STDCALL QelRmClient(int32_t client) {
 }
 
 void QelStandinSetSink(QelStandinSink sink, void* context) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   StandinState& state = State();
   state.sink = sink;
   state.sinkContext = context;
 }
 
 void QelStandinSetLevelMask(uint32_t mask) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   State().levelMask = mask;
 }
 void QelStandinSetVersion(uint16_t version) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   State().version = version;
 }
 void QelStandinSetClientFailure(int fail) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   State().clientFails = fail != 0;
 }
 
+// The text stays valid until the next call of any stand-in function.
 const char* QelStandinCallLog(void) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   return State().callLog.c_str();
 }
 void QelStandinClearCallLog(void) {
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   State().callLog.clear();
 }
 
