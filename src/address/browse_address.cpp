@@ -11,7 +11,7 @@
 
 namespace vpi {
 
-int32_t browseActive = 0;
+std::atomic<int32_t> browseActive{0};
 char browseSelection[kBrowseSelectionSize] = {};
 
 namespace {
@@ -38,8 +38,7 @@ int32_t BrowseAddress(VpiCall* call) {
   // Nothing to write into: no dialog, and the one dialog of the process is
   // kept for a call that can use it.
   if (request == nullptr || request->addressText == nullptr) return VPI_CANCELLED;
-  if (browseActive != 0) return VPI_CANCELLED;
-  browseActive = 1;
+  if (browseActive.exchange(1) != 0) return VPI_CANCELLED;
 
   const platform::ModuleHandle module = platform::DriverModule();
   const platform::WindowHandle owner = DialogOwner(*request);

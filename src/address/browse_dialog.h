@@ -3,6 +3,7 @@
 // asks first.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -16,8 +17,9 @@ constexpr size_t kBrowseAddressBufferSize = 20;
 // Hosts from this version on get the dialog owned by their window.
 constexpr uint16_t kFirstOwningHostVersion = 820;
 
-// Set by the first BrowseAddress call of the process; never cleared.
-extern int32_t browseActive;
+// Set by the first BrowseAddress call of the process; never cleared. Tested
+// and set in one step, so that two threads cannot both pass it.
+extern std::atomic<int32_t> browseActive;
 // The name last picked in either list, NUL-terminated.
 extern char browseSelection[kBrowseSelectionSize];
 

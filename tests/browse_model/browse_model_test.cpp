@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "address/browse_dialog.h"
@@ -325,6 +328,41 @@ TEST(BrowseModel, MissingAddressBufferShowsNothingAndKeepsTheDialogForLater) {
   BrowseRequest browse;
   EXPECT_EQ(station.Call(16, &browse.request), VPI_OK);
   ExpectAddress(browse, "!FMODE");
+}
+
+// Hosts that call several stations from several threads: of the stations
+// that ask at the same moment, exactly one gets the dialog.
+TEST(BrowseModel, StationsRacingOnThreadsGetOneDialog) {
+  constexpr int kRacers = 8;
+  std::vector<std::unique_ptr<Station>> stations;
+  std::vector<BrowseRequest> browses(kRacers);
+  for (int i = 0; i < kRacers; ++i) stations.push_back(std::make_unique<Station>(i + 1));
+  ScriptedUser user({{IDC_FUNCTION_LIST, "FZOOM", true}, {kOk, nullptr, true}});
+
+  std::atomic<int> waiting{kRacers};
+  std::vector<int32_t> results(kRacers, -1);
+  std::vector<std::thread> racers;
+  for (int i = 0; i < kRacers; ++i) {
+    racers.emplace_back([&, i] {
+      waiting.fetch_sub(1);
+      while (waiting.load() > 0) std::this_thread::yield();
+      results[i] = stations[i]->Call(16, &browses[i].request);
+    });
+  }
+  for (std::thread& racer : racers) racer.join();
+
+  int shown = 0;
+  for (int i = 0; i < kRacers; ++i) {
+    if (results[i] == VPI_OK) {
+      ++shown;
+      ExpectAddress(browses[i], "!FZOOM");
+    } else {
+      EXPECT_EQ(results[i], VPI_CANCELLED) << "station " << i + 1;
+      EXPECT_TRUE(browses[i].Untouched()) << "station " << i + 1;
+    }
+  }
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(VpiModelLastRun()->shown, 1);
 }
 
 }  // namespace
