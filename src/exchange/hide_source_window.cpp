@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/bounded_text.h"
+#include "core/host_limits.h"
 #include "exchange/source_lookup.h"
 #include "exchange/window_call.h"
 #include "exchange/window_state.h"
@@ -12,25 +13,24 @@ namespace vpi {
 
 namespace {
 
-constexpr size_t kTextField = 50;  // written text: 49 characters
-constexpr size_t kNameField = 20;  // source name: 19 characters
+constexpr size_t kHiddenNameSize = 20;  // the named source: 19 characters
 
 // The name between the first "(" and the first ")"; false when the text is
 // too long, a bracket is missing or out of order, or the name does not fit.
 bool ReadSourceName(const char* text, char* name) {
-  char copy[kTextField];
+  char copy[kHostTextSize];
   if (text == nullptr || !CopyTextIfFits(copy, sizeof copy, text)) return false;
   const char* open = std::strchr(copy, '(');
   const char* close = std::strchr(copy, ')');
   if (open == nullptr || close == nullptr || close < open) return false;
-  return CopySpanIfFits(name, kNameField, open + 1, static_cast<size_t>(close - open - 1));
+  return CopySpanIfFits(name, kHiddenNameSize, open + 1, static_cast<size_t>(close - open - 1));
 }
 
 }  // namespace
 
 int32_t HideSourceWindow(VpiCall* call, const char* text) {
   DriverData* data = call->driverData;
-  char name[kNameField];
+  char name[kHiddenNameSize];
   if (!ReadSourceName(text, name)) return VPI_INVALID;
   const int source = FindSourceByName(data, name);
   if (source < 0 || !WindowHasConnection(source)) return VPI_INVALID;

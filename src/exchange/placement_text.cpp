@@ -11,7 +11,7 @@ namespace {
 // Joins the pieces of the text in a working buffer; once a piece does not
 // fit (49 characters and the NUL), the text is given up.
 struct PlacementWriter {
-  char text[kPlacementTextSize];
+  char text[kHostTextSize];
   size_t length;
   bool fits;
 

@@ -1,5 +1,6 @@
 #include "exchange/regions.h"
 
+#include "core/host_limits.h"
 #include "exchange/window_call.h"
 #include "exchange/window_state.h"
 
@@ -7,30 +8,27 @@ namespace vpi {
 
 namespace {
 
-constexpr int kColumns = 3;
-constexpr int kRows = 2;
-
 int Clamp(int value, int low, int high) {
   return value < low ? low : (value > high ? high : value);
 }
 
 }  // namespace
 
-// The first column and row divide the near edge by the region size (640 x
-// 480), the last ones divide the far edge by 641 and 481, all truncating
+// The first column and row divide the near edge by the region size, the
+// last ones divide the far edge by the region size plus one, all truncating
 // toward zero. A rectangle may reach beyond the wall (a last column above 2,
 // a last row above 1, a first one below 0): only the part of the computed
 // ranges that lies on the wall is flagged, so a range entirely off the wall
 // flags nothing and no column spills into the next row's regions.
 RegionFlags ComputeCoveredRegions(int16_t x, int16_t y, int16_t width, int16_t height) {
   RegionFlags flags{};
-  const int firstColumn = Clamp(int{x} / 640, 0, kColumns);
-  const int firstRow = Clamp(int{y} / 480, 0, kRows);
-  const int lastColumn = Clamp((int{x} + width) / 641, -1, kColumns - 1);
-  const int lastRow = Clamp((int{y} + height) / 481, -1, kRows - 1);
+  const int firstColumn = Clamp(int{x} / kRegionWidth, 0, kWallColumns);
+  const int firstRow = Clamp(int{y} / kRegionHeight, 0, kWallRows);
+  const int lastColumn = Clamp((int{x} + width) / (kRegionWidth + 1), -1, kWallColumns - 1);
+  const int lastRow = Clamp((int{y} + height) / (kRegionHeight + 1), -1, kWallRows - 1);
   for (int row = firstRow; row <= lastRow; ++row) {
     for (int column = firstColumn; column <= lastColumn; ++column) {
-      flags.covered[column + kColumns * row] = true;
+      flags.covered[column + kWallColumns * row] = true;
     }
   }
   return flags;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/bounded_text.h"
+#include "core/host_limits.h"
 #include "exchange/bracketed_fields.h"
 #include "exchange/regions.h"
 #include "exchange/source_lookup.h"
@@ -16,7 +17,6 @@ namespace vpi {
 namespace {
 
 constexpr int kShowFields = 7;       // (name,x,y,width,height,z-order,caption)
-constexpr size_t kTextField = 50;    // written text, name, device caption: 49 characters
 constexpr size_t kNumberField = 10;  // a number field: 9 characters
 constexpr int kFirstNumber = 1;
 constexpr int kCaptionIndex = 6;
@@ -26,7 +26,7 @@ struct ShowPlacement {
   int source;
   int16_t numbers[5];  // x, y, width, height, z-order
   char caption[kCaptionSize];
-  char deviceCaption[kTextField];
+  char deviceCaption[kHostTextSize];
 };
 
 // "name caption" as the device shows it; false when it does not fit.
@@ -38,7 +38,7 @@ bool BuildDeviceCaption(char* target, size_t capacity, const char* name, const c
   return CopyTextIfFits(target + nameLength + 1, capacity - nameLength - 1, caption);
 }
 
-bool ReadNumbers(char (*fields)[kTextField], int16_t* numbers) {
+bool ReadNumbers(char (*fields)[kHostTextSize], int16_t* numbers) {
   for (int i = 0; i < 5; ++i) {
     const char* field = fields[kFirstNumber + i];
     if (BoundedLength(field, kNumberField) >= kNumberField) return false;
@@ -49,11 +49,11 @@ bool ReadNumbers(char (*fields)[kTextField], int16_t* numbers) {
 
 // Checks the whole text before anything is staged: VPI_OK or VPI_INVALID.
 int32_t ParsePlacement(const DriverData* data, const char* text, ShowPlacement* out) {
-  char copy[kTextField];
+  char copy[kHostTextSize];
   if (text == nullptr || !CopyTextIfFits(copy, sizeof copy, text)) return VPI_INVALID;
   if (std::strchr(copy, '(') == nullptr || std::strchr(copy, ')') == nullptr) return VPI_INVALID;
-  char fields[kShowFields][kTextField];
-  if (SplitBracketedFields(copy, &fields[0][0], kShowFields, kTextField) < kShowFields) {
+  char fields[kShowFields][kHostTextSize];
+  if (SplitBracketedFields(copy, &fields[0][0], kShowFields, kHostTextSize) < kShowFields) {
     return VPI_INVALID;
   }
   out->source = FindSourceByName(data, fields[0]);

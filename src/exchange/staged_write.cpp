@@ -50,7 +50,7 @@ int32_t WriteCaption(DriverData* data, const char* text) {
 }
 
 int32_t WriteColor(DriverData* data, const char* text) {
-  char working[kWrittenTextSize];
+  char working[kHostTextSize];
   if (!CopyTextIfFits(working, sizeof working, text)) return VPI_INVALID;
   if (std::strchr(working, ')') == nullptr || std::strchr(working, '(') == nullptr) {
     return VPI_INVALID;

@@ -5,11 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/host_limits.h"
 #include "core/vpi_records.h"
 
 namespace vpi {
-
-constexpr size_t kWrittenTextSize = 50;  // a written text holds at most 49 characters
 
 // When the request carries VPI_TYPE_INT16, stores the cell's value16 in the
 // field of the parameter at `position` (0 to 15, WINDOW to MODE; WINDOW and

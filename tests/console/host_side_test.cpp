@@ -80,9 +80,9 @@ TEST_F(HostSide, EachStationHasItsOwnZeroedBlock) {
 }
 
 TEST_F(HostSide, WritesPastTheValueBufferAreCaught) {
-  fake.readBytes = vpihost::kReadTextSize;
+  fake.readBytes = kHostTextSize;
   EXPECT_FALSE(vpihost::ReadValue(&session_, "!FSHOWWINDOW", VPI_TYPE_TEXT).overrun);
-  fake.readBytes = vpihost::kReadTextSize + 1;
+  fake.readBytes = kHostTextSize + 1;
   EXPECT_TRUE(vpihost::ReadValue(&session_, "!FSHOWWINDOW", VPI_TYPE_TEXT).overrun);
   fake.readBytes = sizeof(VpiValue);
   EXPECT_FALSE(vpihost::ReadValue(&session_, "!FRESULT", VPI_TYPE_INT32).overrun);
@@ -91,9 +91,9 @@ TEST_F(HostSide, WritesPastTheValueBufferAreCaught) {
 }
 
 TEST_F(HostSide, TextReadStopsAtItsBufferEvenWithoutANul) {
-  fake.readBytes = vpihost::kReadTextSize;
+  fake.readBytes = kHostTextSize;
   const vpihost::Transfer read = vpihost::ReadValue(&session_, "!FSHOWWINDOW", VPI_TYPE_TEXT);
-  EXPECT_EQ(read.value, std::string(vpihost::kReadTextSize, 'x'));
+  EXPECT_EQ(read.value, std::string(kHostTextSize, 'x'));
 }
 
 TEST_F(HostSide, WriteValuesAreEncodedForTheirType) {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/host_limits.h"
+
 namespace {
 
 class PlacementTextTest : public ::testing::Test {
@@ -18,7 +20,7 @@ class PlacementTextTest : public ::testing::Test {
   }
 
   std::string Build() {
-    char out[vpi::kPlacementTextSize + 8];
+    char out[kHostTextSize + 8];
     std::memset(out, '#', sizeof out);
     if (!vpi::BuildPlacementText(&data, out)) return "refused";
     EXPECT_EQ(out[std::strlen(out) + 1], '#') << "nothing written past the NUL";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/driver_data.h"
+#include "core/host_limits.h"
 #include "host_libraries.h"
 
 namespace vpihost {
@@ -26,7 +27,6 @@ enum Slot : uint32_t {
 };
 
 constexpr int kMaxStation = 999;
-constexpr size_t kReadTextSize = 50;  // the longest text a read hands back, with its NUL
 constexpr size_t kBrowseBufferSize = 64;
 
 class DriverSession {

@@ -68,7 +68,7 @@ int32_t DiscoverType(DriverSession* session, const std::string& address,
 
 Transfer ReadValue(DriverSession* session, const std::string& address, int32_t type) {
   const bool cell = type == VPI_TYPE_INT16 || type == VPI_TYPE_INT32 || type == VPI_TYPE_FLAG;
-  GuardedBuffer buffer(cell ? kCellSize : kReadTextSize);
+  GuardedBuffer buffer(cell ? kCellSize : kHostTextSize);
   std::vector<char> text(address.begin(), address.end());
   text.push_back('\0');
   VpiRequest request{};

@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "core/driver_data.h"
+#include "core/host_limits.h"
 #include "host_libraries.h"
 
 namespace vpihost {
 
-constexpr int kWallWidth = 1920;  // 3 regions of 640
-constexpr int kWallHeight = 960;  // 2 regions of 480
 constexpr int kWallCapacity = 32;
 
 struct WallWindow {

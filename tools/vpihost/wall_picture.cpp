@@ -8,8 +8,8 @@
 namespace vpihost {
 namespace {
 
-constexpr int kRegionColumns = kPictureColumns / 3;
-constexpr int kRegionRows = kPictureRows / 2;
+constexpr int kRegionColumns = kPictureColumns / kWallColumns;
+constexpr int kRegionRows = kPictureRows / kWallRows;
 
 struct Glyphs {
   const char* corners[4];  // top left, top right, bottom left, bottom right
@@ -60,9 +60,9 @@ void DrawRegions(Canvas* canvas, bool ascii) {
   for (int column = 0; column <= kPictureColumns; column += kRegionColumns) {
     for (int r = 0; r <= kPictureRows; ++r) canvas->Put(r, column, dot);
   }
-  for (int region = 0; region < 6; ++region) {
-    const int row = (region / 3) * kRegionRows + kRegionRows - 1;
-    const int column = (region % 3) * kRegionColumns + kRegionColumns - 9;
+  for (int region = 0; region < kRegionCount; ++region) {
+    const int row = (region / kWallColumns) * kRegionRows + kRegionRows - 1;
+    const int column = (region % kWallColumns) * kRegionColumns + kRegionColumns - 9;
     canvas->Write(row, column, "region " + std::to_string(region), 8);
   }
 }

@@ -14,12 +14,13 @@ const char* const kPalette[] = {"#2e7d32", "#1565c0", "#c62828", "#6a1b9a",
                                 "#ef6c00", "#00838f", "#5d4037", "#ad1457"};
 
 void Regions(std::ostream& svg) {
-  for (int region = 0; region < 6; ++region) {
-    const int x = (region % 3) * 640;
-    const int y = (region / 3) * 480;
-    svg << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"640\" height=\"480\""
+  for (int region = 0; region < kRegionCount; ++region) {
+    const int x = (region % kWallColumns) * kRegionWidth;
+    const int y = (region / kWallColumns) * kRegionHeight;
+    svg << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << kRegionWidth << "\" height=\""
+        << kRegionHeight << "\""
         << " fill=\"none\" stroke=\"#777\" stroke-width=\"2\" stroke-dasharray=\"10 10\"/>\n"
-        << "<text x=\"" << x + 630 << "\" y=\"" << y + 465
+        << "<text x=\"" << x + kRegionWidth - 10 << "\" y=\"" << y + kRegionHeight - 15
         << "\" fill=\"#999\" font-size=\"26\" text-anchor=\"end\">region " << region << "</text>\n";
   }
 }
