@@ -42,6 +42,10 @@ void StandinSetVersion(unsigned version) {
   StandinFunction<void (*)(uint16_t)>("QelStandinSetVersion")(static_cast<uint16_t>(version));
 }
 
+void StandinSetLevelMask(uint32_t mask) {
+  StandinFunction<void (*)(uint32_t)>("QelStandinSetLevelMask")(mask);
+}
+
 void StandinSetClientFailure(bool fail) {
   StandinFunction<void (*)(int)>("QelStandinSetClientFailure")(fail ? 1 : 0);
 }

@@ -30,6 +30,8 @@ class HostLogCapture {
 
 // The stand-in's extra controls, found at run time in the loaded library.
 void StandinSetVersion(unsigned version);
+// The stand-in drops the lines of levels outside `mask` before formatting.
+void StandinSetLevelMask(uint32_t mask);
 void StandinSetClientFailure(bool fail);
 std::string StandinCallLog();
 void StandinClearCallLog();

@@ -1,6 +1,7 @@
 // Host stand-in library: lets the driver run outside the real host.
 #include "qelpro_standin.h"
 
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +12,7 @@
 namespace {
 
 struct StandinState {
-  bool configured = false;
-  uint32_t levelMask = 0xFFFFFFFFu;
+  std::atomic<uint32_t> levelMask{0xFFFFFFFFu};  // read without the lock
   uint16_t version = 820;
   bool clientFails = false;
   uint8_t nextClient = 33;
@@ -28,21 +28,26 @@ std::recursive_mutex& StandinMutex() {
   return mutex;
 }
 
-// The state; the caller holds StandinMutex().
-StandinState& State() {
-  static StandinState state;
-  if (!state.configured) {
-    state.configured = true;
-    if (const char* mask = std::getenv("QELPRO_LEVELS")) {
-      state.levelMask = static_cast<uint32_t>(std::strtoul(mask, nullptr, 0));
-    }
-    if (const char* version = std::getenv("QELPRO_VERSION")) {
-      state.version = static_cast<uint16_t>(std::strtoul(version, nullptr, 0));
-    }
-    const char* noClient = std::getenv("QELPRO_NO_CLIENT");
-    state.clientFails = noClient != nullptr && std::strcmp(noClient, "1") == 0;
+void Configure(StandinState* state) {
+  if (const char* mask = std::getenv("QELPRO_LEVELS")) {
+    state->levelMask = static_cast<uint32_t>(std::strtoul(mask, nullptr, 0));
   }
-  return state;
+  if (const char* version = std::getenv("QELPRO_VERSION")) {
+    state->version = static_cast<uint16_t>(std::strtoul(version, nullptr, 0));
+  }
+  const char* noClient = std::getenv("QELPRO_NO_CLIENT");
+  state->clientFails = noClient != nullptr && std::strcmp(noClient, "1") == 0;
+}
+
+// The state, configured from the environment on first use (a thread-safe
+// static); its fields other than the level mask only under StandinMutex().
+StandinState& State() {
+  static StandinState* const state = [] {
+    static StandinState configured;
+    Configure(&configured);
+    return &configured;
+  }();
+  return *state;
 }
 
 void WriteLine(int level, const char* line) {
@@ -58,10 +63,12 @@ void WriteLine(int level, const char* line) {
 extern "C" {
 
 int err(int level, const char* format, ...) {
-  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   StandinState& state = State();
-  // The mask filters before any formatting is done.
-  if ((static_cast<uint32_t>(level) & state.levelMask) == 0) return 0;
+  // The mask filters before any formatting or locking is done.
+  if ((static_cast<uint32_t>(level) & state.levelMask.load(std::memory_order_relaxed)) == 0) {
+    return 0;
+  }
+  const std::lock_guard<std::recursive_mutex> lock(StandinMutex());
   char line[1024];
   va_list args;
   va_start(args, format);
