@@ -101,6 +101,7 @@ struct FirstSight {
   bool functionChecked = false;
   bool parameterChecked = true;
   int functionSelection = 0;
+  int focusId = 0;
   HWND owner = nullptr;
 };
 
@@ -115,6 +116,11 @@ FirstSight Look(HWND dialog) {
   sight.functionSelection =
       static_cast<int>(SendDlgItemMessageA(dialog, IDC_FUNCTION_LIST, CB_GETCURSEL, 0, 0));
   sight.owner = GetWindow(dialog, GW_OWNER);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread)) {
+    sight.focusId = GetDlgCtrlID(thread.hwndFocus);
+  }
   return sight;
 }
 
@@ -149,6 +155,9 @@ TEST(BrowseDialog, PickedFunctionIsWrittenAndTheDialogIsShownOnlyOnce) {
   EXPECT_TRUE(sight.functionChecked);
   EXPECT_FALSE(sight.parameterChecked);
   EXPECT_EQ(sight.functionSelection, CB_ERR);
+  // The initialization answers that Windows sets the focus: on the first
+  // control with a tab stop, the OK button.
+  EXPECT_EQ(sight.focusId, IDOK);
 
   vpitest::StandinClearCallLog();
   BrowseRequest again;

@@ -4,6 +4,9 @@
 // library function and writes nothing outside the block.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "core/vpi_records.h"
 #include "invariants.h"
 #include "rvideo-sim/rvsim.h"
@@ -91,12 +94,28 @@ TEST_F(HostPointers, NullValueIsRefusedBeforeAnyDeviceCall) {
   ExpectUntouched();
 }
 
-// A count the driver never wrote keeps every loop inside the ten slots.
+// A count the driver never wrote keeps every loop inside the ten slots. A
+// negative count closes nothing, not even the live handle in slot 0: both
+// closes answer VPI_OK without a library call, a log line or a changed slot,
+// and a warm start then only marks the station disconnected.
 TEST_F(HostPointers, ConnectionCountsOverwrittenByTheHostStayInsideTheTable) {
-  station.data().numConnections = -5;
-  EXPECT_EQ(station.Call(12), VPI_OK);
+  const std::vector<int32_t> slots(station.data().connections,
+                                   station.data().connections + kConnectionSlots);
+  for (const int32_t count : {-1, -5, INT32_MIN}) {
+    station.data().numConnections = count;
+    log.Clear();
+    EXPECT_EQ(station.Call(12), VPI_OK) << count;
+    EXPECT_EQ(station.Call(11), VPI_OK) << count;
+    EXPECT_EQ(std::vector<int32_t>(station.data().connections,
+                                   station.data().connections + kConnectionSlots),
+              slots);
+    EXPECT_EQ(+station.data().connected, 1);
+    for (const vpitest::LogLine& line : log.Lines()) EXPECT_EQ(line.level, 8) << line.text;
+    EXPECT_EQ(RvSimCallCount(), calls);
+  }
   EXPECT_EQ(station.Call(2), VPI_OK);
   EXPECT_EQ(+station.data().connected, 0);
+  EXPECT_EQ(RvSimCallCount(), calls);
 
   station.data().numConnections = 1000;
   EXPECT_EQ(station.Call(2), VPI_OK);
