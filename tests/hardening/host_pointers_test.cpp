@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "core/vpi_records.h"
@@ -122,6 +124,19 @@ TEST_F(HostPointers, ConnectionCountsOverwrittenByTheHostStayInsideTheTable) {
   EXPECT_EQ(station.Call(12), VPI_OK);
   EXPECT_EQ(RvSimBadHandleCalls(), 0);
   EXPECT_TRUE(station.GuardsIntact());
+}
+
+// A host name field the host filled to its end, without a NUL: the open
+// sends its first 29 characters, never more and never an empty name.
+TEST_F(HostPointers, AHostNameFieldWithoutItsEndIsSentAsItsFirst29Characters) {
+  ASSERT_EQ(station.Call(12), VPI_OK);
+  std::memset(station.data().hostName, 'h', sizeof station.data().hostName);
+  RvSimClearTrace();
+  VpiValue cell{};
+  EXPECT_EQ(station.Read("!FRESULT", &cell), VPI_FAILED);  // no such server
+  const std::string open =
+      "NTRVOpenVideoConnection(\"" + std::string(kHostNameSize - 1, 'h') + "\")";
+  EXPECT_EQ(std::string(RvSimTrace()).rfind(open, 0), 0u) << RvSimTrace();
 }
 
 }  // namespace
