@@ -10,7 +10,6 @@
 #include "exchange/regions.h"
 #include "exchange/source_lookup.h"
 #include "exchange/window_call.h"
-#include "exchange/window_state.h"
 
 namespace vpi {
 
