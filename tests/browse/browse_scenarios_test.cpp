@@ -1,118 +1,65 @@
-// Slot 16 against the dialog model. The driver shows its dialog at most once
-// per process, so ctest runs each test in a process of its own.
+// Slot 16 as a user meets it, written once and run against each dialog: the
+// real one of the Windows driver and the POSIX dialog model. The driver shows
+// its dialog at most once per process, so ctest runs each test in a process
+// of its own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
-#include <memory>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "address/browse_dialog.h"
 #include "address/browse_resource.h"
 #include "address/vocabulary.h"
-#include "platform/dialog_model.h"
+#include "browse_target.h"
 #include "platform/platform.h"
 #include "support/host_log.h"
-#include "support/station.h"
 
 namespace {
 
-using vpitest::Station;
+using browsetest::Browse;
+using browsetest::BrowseRun;
+using browsetest::Screen;
 
 constexpr unsigned char kUntouched = 0xCC;
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
+constexpr int kOk = IDC_BROWSE_OK;
+constexpr int kCancel = IDC_BROWSE_CANCEL;
 
-// One step of a scripted user: pick `text` in list `id`, or press button `id`.
-struct Step {
-  int id;
-  const char* text;  // null: press
-  bool expectDone;
-};
+const std::vector<std::string> kSortedFunctions = {
+    "FBRIGHTNESS", "FCAPTION", "FCOLORKEY",   "FCONTRAST", "FHIDESOURCE",
+    "FHIDEVIDEO",  "FHUE",     "FMODE",       "FMOTION",   "FNUMSOURCES",
+    "FPOSITION",   "FRESULT",  "FSATURATION", "FSELECT",   "FSHOWWINDOW",
+    "FSOURCEINFO", "FSTATUS1", "FSTATUS2",    "FSTATUS3",  "FSTATUS4",
+    "FSTATUS5",    "FSTATUS6", "FSTILLVIDEO", "FZOOM",     "FZORDER"};
+const std::vector<std::string> kSortedParameters = {
+    "BRIGHTNESS", "CAPTION",    "COLOR",  "CONTRAST", "HEIGHT", "HUE",
+    "MODE",       "SATURATION", "SOURCE", "WIDTH",    "WINDOW", "X",
+    "Y",          "ZHEIGHT",    "ZORDER", "ZWIDTH",   "ZX",     "ZY"};
 
-// What the user saw when the dialog came up.
-struct FirstSight {
-  std::vector<std::string> functionList;
-  std::vector<std::string> parameterList;
-  std::vector<std::string> functionAdded;
-  std::vector<std::string> parameterAdded;
-  bool functionEnabled = false;
-  bool parameterEnabled = false;
-  bool functionChecked = false;
-  bool parameterChecked = false;
-};
-
-std::vector<std::string> Items(void* dialog, int listId, const char* (*item)(void*, int, int)) {
-  std::vector<std::string> items;
-  for (int i = 0; const char* text = item(dialog, listId, i); ++i) items.push_back(text);
-  return items;
-}
-
-class ScriptedUser {
- public:
-  explicit ScriptedUser(std::vector<Step> steps) : steps_(std::move(steps)) {
-    VpiModelSetUser(&ScriptedUser::Act, this);
-  }
-  ~ScriptedUser() { VpiModelSetUser(nullptr, nullptr); }
-
-  const FirstSight& sight() const { return sight_; }
-  void* dialog() const { return dialog_; }
-  // Called after each step with the dialog still in hand.
-  void (*afterStep)(ScriptedUser& user, size_t step) = nullptr;
-
- private:
-  static void Act(void* context, void* dialog) {
-    auto& user = *static_cast<ScriptedUser*>(context);
-    user.dialog_ = dialog;
-    user.Look(dialog);
-    for (size_t i = 0; i < user.steps_.size(); ++i) {
-      const Step& step = user.steps_[i];
-      const int done = step.text != nullptr ? VpiModelPick(dialog, step.id, step.text)
-                                            : VpiModelPress(dialog, step.id);
-      EXPECT_EQ(done != 0, step.expectDone) << "step " << i;
-      if (user.afterStep != nullptr) user.afterStep(user, i);
-    }
-  }
-
-  void Look(void* dialog) {
-    sight_.functionList = Items(dialog, IDC_FUNCTION_LIST, &VpiModelListItem);
-    sight_.parameterList = Items(dialog, IDC_PARAMETER_LIST, &VpiModelListItem);
-    sight_.functionAdded = Items(dialog, IDC_FUNCTION_LIST, &VpiModelListAdded);
-    sight_.parameterAdded = Items(dialog, IDC_PARAMETER_LIST, &VpiModelListAdded);
-    sight_.functionEnabled = VpiModelIsEnabled(dialog, IDC_FUNCTION_LIST) != 0;
-    sight_.parameterEnabled = VpiModelIsEnabled(dialog, IDC_PARAMETER_LIST) != 0;
-    sight_.functionChecked = VpiModelIsChecked(dialog, IDC_FUNCTION_RADIO) != 0;
-    sight_.parameterChecked = VpiModelIsChecked(dialog, IDC_PARAMETER_RADIO) != 0;
-    EXPECT_EQ(VpiModelListSelection(dialog, IDC_FUNCTION_LIST), nullptr);
-    EXPECT_EQ(VpiModelListSelection(dialog, IDC_PARAMETER_LIST), nullptr);
-    EXPECT_EQ(vpi::browseSelection[0], '\0');
-  }
-
-  std::vector<Step> steps_;
-  FirstSight sight_;
-  void* dialog_ = nullptr;
-};
-
-// A host request with an address buffer longer than the 20 bytes slot 16 may
+// A host request with an address buffer longer than the bytes slot 16 may
 // write, so that writes past them show.
 struct BrowseRequest {
   char buffer[40];
   VpiRequest request{};
-  BrowseRequest() {
+  explicit BrowseRequest(void* owner = nullptr) {
     std::memset(buffer, kUntouched, sizeof buffer);
     request.addressText = buffer;
-    request.ownerWindow =
-        reinterpret_cast<void*>(uintptr_t{0x4711});  // NOLINT(performance-no-int-to-ptr)
+    request.ownerWindow = owner;
   }
   bool Untouched() const {
     return std::all_of(buffer, buffer + sizeof buffer,
                        [](char c) { return static_cast<unsigned char>(c) == kUntouched; });
   }
+};
+
+// A host window for the dialog's owner, gone at the end of the scenario.
+struct OwnerWindow {
+  void* window = browsetest::MakeOwnerWindow();
+  ~OwnerWindow() { browsetest::DestroyOwnerWindow(window); }
 };
 
 std::vector<std::string> Names(std::initializer_list<vpi::NameGroup> groups) {
@@ -125,6 +72,18 @@ std::vector<std::string> Names(std::initializer_list<vpi::NameGroup> groups) {
 std::vector<std::string> Sorted(std::vector<std::string> names) {
   std::sort(names.begin(), names.end());
   return names;
+}
+
+bool Holds(const std::vector<std::string>& texts, const char* text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// Checks what a target can observe; a target that cannot leaves it out.
+template <typename Seen, typename Want>
+void ExpectIfSeen(const std::optional<Seen>& seen, const Want& want, const char* what) {
+  if (seen) {
+    EXPECT_EQ(*seen, want) << what;
+  }
 }
 
 void ExpectAddress(const BrowseRequest& browse, const char* address) {
@@ -146,32 +105,86 @@ std::string ClientCalls() {
   return std::string("QelMkClient(") + name + ",1,0)\nQelGetQelproVer(33)\nQelRmClient(33)\n";
 }
 
-TEST(BrowseModel, PickedFunctionIsWrittenAndTheDialogIsShownOnlyOnce) {
-  Station station(3);
+// What the user saw when the dialog came up.
+struct FirstSight {
+  std::vector<std::string> functions;
+  std::vector<std::string> parameters;
+  std::optional<std::vector<std::string>> functionsAdded;
+  std::optional<std::vector<std::string>> parametersAdded;
+  std::string functionSelection = "?";
+  std::string parameterSelection = "?";
+  std::optional<std::string> driverSelection;
+  bool functionEnabled = false;
+  bool parameterEnabled = true;
+  bool functionChecked = false;
+  bool parameterChecked = true;
+};
+
+FirstSight Look(Screen& screen) {
+  FirstSight sight;
+  sight.functions = screen.Items(IDC_FUNCTION_LIST);
+  sight.parameters = screen.Items(IDC_PARAMETER_LIST);
+  sight.functionsAdded = screen.ItemsAdded(IDC_FUNCTION_LIST);
+  sight.parametersAdded = screen.ItemsAdded(IDC_PARAMETER_LIST);
+  sight.functionSelection = screen.Selection(IDC_FUNCTION_LIST);
+  sight.parameterSelection = screen.Selection(IDC_PARAMETER_LIST);
+  sight.driverSelection = browsetest::DriverSelection();
+  sight.functionEnabled = screen.IsEnabled(IDC_FUNCTION_LIST);
+  sight.parameterEnabled = screen.IsEnabled(IDC_PARAMETER_LIST);
+  sight.functionChecked = screen.IsChecked(IDC_FUNCTION_RADIO);
+  sight.parameterChecked = screen.IsChecked(IDC_PARAMETER_RADIO);
+  return sight;
+}
+
+// A user who picks `name` in the function list and presses OK.
+browsetest::User PickAndOk(const char* name) {
+  return [name](Screen& screen) {
+    screen.Pick(IDC_FUNCTION_LIST, name);
+    screen.Press(kOk);
+  };
+}
+
+void PressCancel(Screen& screen) {
+  screen.Press(kCancel);
+}
+
+TEST(BrowseScenario, PickedFunctionIsWrittenAndTheDialogIsShownOnlyOnce) {
   BrowseRequest browse;
-  ScriptedUser user({{IDC_FUNCTION_LIST, "FZOOM", true}, {kOk, nullptr, true}});
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_OK);
+  FirstSight sight;
+  bool picked = false;
+  bool confirmed = false;
+  int boxes = -1;
+  const BrowseRun run = Browse(3, &browse.request, [&](Screen& screen) {
+    sight = Look(screen);
+    picked = screen.Pick(IDC_FUNCTION_LIST, "FZOOM");
+    confirmed = screen.Press(kOk);
+    boxes = screen.BoxCount();
+  });
+  EXPECT_EQ(run.result, VPI_OK);
   ExpectAddress(browse, "!FZOOM");
-  EXPECT_STREQ(vpi::browseSelection, "FZOOM");
+  EXPECT_TRUE(picked);
+  EXPECT_TRUE(confirmed);
+  EXPECT_EQ(boxes, 0);
+  EXPECT_TRUE(run.shown);
+  EXPECT_FALSE(run.leftOpen);
+  ExpectIfSeen(run.endValue, kOk, "run.endValue");
+  ExpectIfSeen(run.templateId, IDD_BROWSE, "run.templateId");
+  ExpectIfSeen(browsetest::DriverSelection(), "FZOOM", "driver selection");
 
-  const VpiModelRun& run = *VpiModelLastRun();
-  EXPECT_EQ(run.shown, 1);
-  EXPECT_EQ(run.templateId, IDD_BROWSE);
-  EXPECT_EQ(run.result, kOk);
-  EXPECT_EQ(run.messageBoxes, 0);
-  EXPECT_EQ(run.closedByEscape, 0);
-
-  // Lists filled in the driver's order, shown sorted; the function side on.
-  const FirstSight& sight = user.sight();
+  // Lists filled in the driver's order, shown sorted; the function side on,
+  // nothing picked yet.
   const std::vector<std::string> functions =
       Names({vpi::kFunctionNames, vpi::kResultNames, vpi::kWindowItems, vpi::kStatusNames});
   const std::vector<std::string> parameters = Names({vpi::kParameterNames, vpi::kTextParameters});
-  ASSERT_EQ(functions.size(), 25u);
-  ASSERT_EQ(parameters.size(), 18u);
-  EXPECT_EQ(sight.functionAdded, functions);
-  EXPECT_EQ(sight.parameterAdded, parameters);
-  EXPECT_EQ(sight.functionList, Sorted(functions));
-  EXPECT_EQ(sight.parameterList, Sorted(parameters));
+  EXPECT_EQ(Sorted(functions), kSortedFunctions);
+  EXPECT_EQ(Sorted(parameters), kSortedParameters);
+  EXPECT_EQ(sight.functions, kSortedFunctions);
+  EXPECT_EQ(sight.parameters, kSortedParameters);
+  ExpectIfSeen(sight.functionsAdded, functions, "sight.functionsAdded");
+  ExpectIfSeen(sight.parametersAdded, parameters, "sight.parametersAdded");
+  EXPECT_EQ(sight.functionSelection, "");
+  EXPECT_EQ(sight.parameterSelection, "");
+  ExpectIfSeen(sight.driverSelection, "", "sight.driverSelection");
   EXPECT_TRUE(sight.functionEnabled);
   EXPECT_FALSE(sight.parameterEnabled);
   EXPECT_TRUE(sight.functionChecked);
@@ -179,192 +192,164 @@ TEST(BrowseModel, PickedFunctionIsWrittenAndTheDialogIsShownOnlyOnce) {
 
   // Any later call, from any station: refused at once, nothing asked of the
   // host, nothing written.
-  Station other(4);
   BrowseRequest again;
   vpitest::StandinClearCallLog();
-  EXPECT_EQ(other.Call(16, &again.request), VPI_CANCELLED);
-  EXPECT_EQ(station.Call(16, &again.request), VPI_CANCELLED);
+  const BrowseRun other = Browse(4, &again.request, PickAndOk("FZOOM"));
+  const BrowseRun same = Browse(3, &again.request, PickAndOk("FZOOM"));
+  EXPECT_EQ(other.result, VPI_CANCELLED);
+  EXPECT_EQ(same.result, VPI_CANCELLED);
+  EXPECT_FALSE(other.shown);
+  EXPECT_FALSE(same.shown);
+  ExpectIfSeen(other.asked, false, "other.asked");
+  ExpectIfSeen(same.asked, false, "same.asked");
   EXPECT_TRUE(again.Untouched());
   EXPECT_EQ(vpitest::StandinCallLog(), "");
-  EXPECT_EQ(VpiModelLastRun()->shown, 1);
-  EXPECT_EQ(VpiModelLastRun()->refused, 0);
 }
 
-TEST(BrowseModel, OkWithoutAPickWarnsAndKeepsTheDialogOpen) {
-  Station station;
+TEST(BrowseScenario, OkWithoutAPickWarnsAndKeepsTheDialogOpen) {
   BrowseRequest browse;
-  ScriptedUser user({{kOk, nullptr, true}, {kCancel, nullptr, true}});
-  user.afterStep = [](ScriptedUser& self, size_t step) {
-    if (step != 0) return;
-    const VpiModelRun& run = *VpiModelLastRun();
-    EXPECT_EQ(run.messageBoxes, 1);
-    EXPECT_STREQ(run.boxText, "Missing value!");
-    EXPECT_STREQ(run.boxTitle, "Error");
-    EXPECT_EQ(run.boxOwner, self.dialog());
-    EXPECT_EQ(VpiModelIsOpen(self.dialog()), 1);
-  };
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_CANCELLED);
-  EXPECT_TRUE(browse.Untouched());
-  EXPECT_EQ(VpiModelLastRun()->result, kCancel);
-  EXPECT_EQ(VpiModelLastRun()->closedByEscape, 0);
-  EXPECT_EQ(VpiModelIsOpen(user.dialog()), 0);
-}
-
-TEST(BrowseModel, LastPickCountsEvenFromTheListSwitchedOff) {
-  Station station;
-  BrowseRequest browse;
-  ScriptedUser user({
-      {IDC_PARAMETER_LIST, "X", false},  // parameter side still off
-      {IDC_PARAMETER_RADIO, nullptr, true},
-      {IDC_FUNCTION_LIST, "FZOOM", false},  // now the function side is off
-      {IDC_PARAMETER_LIST, "X", true},
-      {IDC_FUNCTION_RADIO, nullptr, true},
-      {IDC_PARAMETER_LIST, "Y", false},
-      {kOk, nullptr, true},
+  void* dialog = nullptr;
+  int boxes = 0;
+  browsetest::BoxSeen box;
+  bool stillOpen = false;
+  bool closedByCancel = false;
+  const BrowseRun run = Browse(1, &browse.request, [&](Screen& screen) {
+    dialog = screen.Dialog();
+    screen.Press(kOk);
+    boxes = screen.BoxCount();
+    box = screen.LastBox();
+    stillOpen = screen.IsOpen();
+    screen.Press(kCancel);
+    closedByCancel = !screen.IsOpen();
   });
-  user.afterStep = [](ScriptedUser& self, size_t step) {
-    void* dialog = self.dialog();
-    if (step == 1) {
-      EXPECT_EQ(VpiModelIsEnabled(dialog, IDC_PARAMETER_LIST), 1);
-      EXPECT_EQ(VpiModelIsEnabled(dialog, IDC_FUNCTION_LIST), 0);
-      EXPECT_EQ(VpiModelIsChecked(dialog, IDC_PARAMETER_RADIO), 1);
-      EXPECT_EQ(VpiModelIsChecked(dialog, IDC_FUNCTION_RADIO), 0);
-    }
-    if (step == 4) {
-      EXPECT_EQ(VpiModelIsEnabled(dialog, IDC_PARAMETER_LIST), 0);
-      EXPECT_EQ(VpiModelIsEnabled(dialog, IDC_FUNCTION_LIST), 1);
-      EXPECT_STREQ(VpiModelListSelection(dialog, IDC_PARAMETER_LIST), "X");
-      EXPECT_STREQ(vpi::browseSelection, "X");
-    }
-  };
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_OK);
+  EXPECT_EQ(run.result, VPI_CANCELLED);
+  EXPECT_TRUE(browse.Untouched());
+  EXPECT_EQ(boxes, 1);
+  EXPECT_TRUE(Holds(box.texts, "Missing value!"));
+  EXPECT_EQ(box.title, "Error");
+  EXPECT_EQ(box.owner, dialog);
+  if (box.buttons) {
+    EXPECT_TRUE(Holds(*box.buttons, "OK"));
+    EXPECT_FALSE(Holds(*box.buttons, "Cancel"));
+  }
+  ExpectIfSeen(box.gone, true, "box.gone");
+  EXPECT_TRUE(stillOpen);
+  EXPECT_TRUE(closedByCancel);
+  EXPECT_FALSE(run.leftOpen);
+  ExpectIfSeen(run.endValue, kCancel, "run.endValue");
+}
+
+TEST(BrowseScenario, LastPickCountsEvenFromTheListSwitchedOff) {
+  BrowseRequest browse;
+  std::vector<bool> done;
+  bool parameterSide = false;
+  bool functionSide = false;
+  std::string kept;
+  std::optional<std::string> driverKept;
+  const BrowseRun run = Browse(1, &browse.request, [&](Screen& screen) {
+    done.push_back(screen.Pick(IDC_PARAMETER_LIST, "X"));  // parameter side still off
+    done.push_back(screen.Press(IDC_PARAMETER_RADIO));
+    parameterSide = screen.IsEnabled(IDC_PARAMETER_LIST) && !screen.IsEnabled(IDC_FUNCTION_LIST) &&
+                    screen.IsChecked(IDC_PARAMETER_RADIO) && !screen.IsChecked(IDC_FUNCTION_RADIO);
+    done.push_back(screen.Pick(IDC_FUNCTION_LIST, "FZOOM"));  // now the function side is off
+    done.push_back(screen.Pick(IDC_PARAMETER_LIST, "X"));
+    done.push_back(screen.Press(IDC_FUNCTION_RADIO));
+    functionSide = screen.IsEnabled(IDC_FUNCTION_LIST) && !screen.IsEnabled(IDC_PARAMETER_LIST);
+    kept = screen.Selection(IDC_PARAMETER_LIST);
+    driverKept = browsetest::DriverSelection();
+    done.push_back(screen.Pick(IDC_PARAMETER_LIST, "Y"));
+    done.push_back(screen.Press(kOk));
+  });
+  EXPECT_EQ(done, (std::vector<bool>{false, true, false, true, true, false, true}));
+  EXPECT_TRUE(parameterSide);
+  EXPECT_TRUE(functionSide);
+  EXPECT_EQ(kept, "X");
+  ExpectIfSeen(driverKept, "X", "driverKept");
+  EXPECT_EQ(run.result, VPI_OK);
   ExpectAddress(browse, "!X");
 }
 
-TEST(BrowseModel, LatestPickWinsAndTheLongestNameFits) {
-  Station station;
+TEST(BrowseScenario, LatestPickWinsAndTheLongestNameFits) {
   BrowseRequest browse;
-  ScriptedUser user({{IDC_FUNCTION_LIST, "FSTILLVIDEO", true},
-                     {IDC_FUNCTION_LIST, "FNUMSOURCES", true},
-                     {kOk, nullptr, true}});
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_OK);
+  const BrowseRun run = Browse(1, &browse.request, [](Screen& screen) {
+    screen.Pick(IDC_FUNCTION_LIST, "FSTILLVIDEO");
+    screen.Pick(IDC_FUNCTION_LIST, "FNUMSOURCES");
+    screen.Press(kOk);
+  });
+  EXPECT_EQ(run.result, VPI_OK);
   ExpectAddress(browse, "!FNUMSOURCES");
 }
 
-TEST(BrowseModel, NewHostOwnsTheDialogThroughAClientNamedAfterTheThread) {
+TEST(BrowseScenario, NewHostOwnsTheDialogThroughAClientNamedAfterTheThread) {
   vpitest::StandinSetVersion(820);
   vpitest::StandinClearCallLog();
-  Station station;
-  BrowseRequest browse;
-  ScriptedUser user({{kCancel, nullptr, true}});
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_CANCELLED);
-  EXPECT_EQ(VpiModelLastRun()->owner, browse.request.ownerWindow);
+  OwnerWindow owner;
+  ASSERT_NE(owner.window, nullptr);
+  BrowseRequest browse(owner.window);
+  const BrowseRun run = Browse(1, &browse.request, &PressCancel);
+  EXPECT_EQ(run.result, VPI_CANCELLED);
+  EXPECT_TRUE(run.shown);
+  EXPECT_EQ(run.owner, owner.window);
   EXPECT_EQ(vpitest::StandinCallLog(), ClientCalls());
 }
 
-TEST(BrowseModel, OlderHostGetsAnUnownedDialog) {
+TEST(BrowseScenario, OlderHostGetsAnUnownedDialog) {
   vpitest::StandinSetVersion(819);
   vpitest::StandinClearCallLog();
-  Station station;
-  BrowseRequest browse;
-  ScriptedUser user({{kCancel, nullptr, true}});
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_CANCELLED);
-  EXPECT_EQ(VpiModelLastRun()->shown, 1);
-  EXPECT_EQ(VpiModelLastRun()->owner, nullptr);
+  OwnerWindow owner;
+  ASSERT_NE(owner.window, nullptr);
+  BrowseRequest browse(owner.window);
+  const BrowseRun run = Browse(1, &browse.request, &PressCancel);
+  EXPECT_EQ(run.result, VPI_CANCELLED);
+  EXPECT_TRUE(run.shown);
+  EXPECT_EQ(run.owner, nullptr);
   EXPECT_EQ(vpitest::StandinCallLog(), ClientCalls());
 }
 
-TEST(BrowseModel, FailedClientLeavesTheDialogUnowned) {
+TEST(BrowseScenario, FailedClientLeavesTheDialogUnowned) {
   vpitest::StandinSetVersion(900);
   vpitest::StandinSetClientFailure(true);
   vpitest::StandinClearCallLog();
-  Station station;
-  BrowseRequest browse;
-  ScriptedUser user({{IDC_FUNCTION_LIST, "FRESULT", true}, {kOk, nullptr, true}});
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_OK);
+  OwnerWindow owner;
+  ASSERT_NE(owner.window, nullptr);
+  BrowseRequest browse(owner.window);
+  const BrowseRun run = Browse(1, &browse.request, PickAndOk("FRESULT"));
+  vpitest::StandinSetClientFailure(false);
+  EXPECT_EQ(run.result, VPI_OK);
   ExpectAddress(browse, "!FRESULT");
-  EXPECT_EQ(VpiModelLastRun()->owner, nullptr);
+  EXPECT_TRUE(run.shown);
+  EXPECT_EQ(run.owner, nullptr);
   const std::string calls = vpitest::StandinCallLog();
   EXPECT_EQ(calls.find("QelGetQelproVer"), std::string::npos) << calls;
   EXPECT_EQ(calls.find("QelRmClient"), std::string::npos) << calls;
-  vpitest::StandinSetClientFailure(false);
 }
 
-TEST(BrowseModel, WithNobodyToAnswerTheDialogIsNotShownAndNotOfferedAgain) {
-  Station station;
+TEST(BrowseScenario, UserWhoWalksAwayCancels) {
   BrowseRequest browse;
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_CANCELLED);
+  const BrowseRun run =
+      Browse(1, &browse.request, [](Screen& screen) { screen.Pick(IDC_FUNCTION_LIST, "FHUE"); });
+  EXPECT_EQ(run.result, VPI_CANCELLED);
   EXPECT_TRUE(browse.Untouched());
-  EXPECT_EQ(VpiModelLastRun()->shown, 0);
-  EXPECT_EQ(VpiModelLastRun()->refused, 1);
-
-  ScriptedUser user({{IDC_FUNCTION_LIST, "FZOOM", true}, {kOk, nullptr, true}});
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_CANCELLED);
-  EXPECT_TRUE(browse.Untouched());
-  EXPECT_EQ(VpiModelLastRun()->shown, 0);
-  EXPECT_EQ(VpiModelLastRun()->refused, 1);
+  EXPECT_TRUE(run.leftOpen);
+  ExpectIfSeen(run.endValue, kCancel, "run.endValue");
 }
 
-TEST(BrowseModel, UserWhoWalksAwayCancels) {
-  Station station;
-  BrowseRequest browse;
-  ScriptedUser user({{IDC_FUNCTION_LIST, "FHUE", true}});
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_CANCELLED);
-  EXPECT_TRUE(browse.Untouched());
-  EXPECT_EQ(VpiModelLastRun()->closedByEscape, 1);
-  EXPECT_EQ(VpiModelLastRun()->result, kCancel);
-}
-
-TEST(BrowseModel, MissingAddressBufferShowsNothingAndKeepsTheDialogForLater) {
-  Station station;
-  ScriptedUser user({{IDC_FUNCTION_LIST, "FMODE", true}, {kOk, nullptr, true}});
+TEST(BrowseScenario, MissingAddressBufferShowsNothingAndKeepsTheDialogForLater) {
   vpitest::StandinClearCallLog();
-  EXPECT_EQ(station.Call(16, nullptr), VPI_CANCELLED);
+  const BrowseRun none = Browse(1, nullptr, PickAndOk("FMODE"));
   VpiRequest noBuffer{};
-  EXPECT_EQ(station.Call(16, &noBuffer), VPI_CANCELLED);
-  EXPECT_EQ(VpiModelLastRun()->shown, 0);
+  const BrowseRun empty = Browse(1, &noBuffer, PickAndOk("FMODE"));
+  EXPECT_EQ(none.result, VPI_CANCELLED);
+  EXPECT_EQ(empty.result, VPI_CANCELLED);
+  EXPECT_FALSE(none.shown);
+  EXPECT_FALSE(empty.shown);
   EXPECT_EQ(vpitest::StandinCallLog(), "");
 
   BrowseRequest browse;
-  EXPECT_EQ(station.Call(16, &browse.request), VPI_OK);
+  const BrowseRun run = Browse(1, &browse.request, PickAndOk("FMODE"));
+  EXPECT_EQ(run.result, VPI_OK);
+  EXPECT_TRUE(run.shown);
   ExpectAddress(browse, "!FMODE");
-}
-
-// Hosts that call several stations from several threads: of the stations
-// that ask at the same moment, exactly one gets the dialog.
-TEST(BrowseModel, StationsRacingOnThreadsGetOneDialog) {
-  constexpr int kRacers = 8;
-  std::vector<std::unique_ptr<Station>> stations;
-  std::vector<BrowseRequest> browses(kRacers);
-  for (int i = 0; i < kRacers; ++i) stations.push_back(std::make_unique<Station>(i + 1));
-  ScriptedUser user({{IDC_FUNCTION_LIST, "FZOOM", true}, {kOk, nullptr, true}});
-  // A production host filters the log: no logging call then orders the racers.
-  vpitest::StandinSetLevelMask(0);
-
-  std::atomic<int> waiting{kRacers};
-  std::vector<int32_t> results(kRacers, -1);
-  std::vector<std::thread> racers;
-  for (int i = 0; i < kRacers; ++i) {
-    racers.emplace_back([&, i] {
-      waiting.fetch_sub(1);
-      while (waiting.load() > 0) std::this_thread::yield();
-      results[i] = stations[i]->Call(16, &browses[i].request);
-    });
-  }
-  for (std::thread& racer : racers) racer.join();
-
-  int shown = 0;
-  for (int i = 0; i < kRacers; ++i) {
-    if (results[i] == VPI_OK) {
-      ++shown;
-      ExpectAddress(browses[i], "!FZOOM");
-    } else {
-      EXPECT_EQ(results[i], VPI_CANCELLED) << "station " << i + 1;
-      EXPECT_TRUE(browses[i].Untouched()) << "station " << i + 1;
-    }
-  }
-  EXPECT_EQ(shown, 1);
-  EXPECT_EQ(VpiModelLastRun()->shown, 1);
 }
 
 }  // namespace
