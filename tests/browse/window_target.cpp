@@ -1,9 +1,12 @@
 // The browse scenarios' target on Windows: VPIKDVTR.DLL loaded by name, its
 // VpiMain called on this thread while a second thread plays the user on the
 // real dialog.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
 #include <thread>
 
 #include "address/browse_resource.h"
@@ -13,6 +16,10 @@
 
 namespace browsetest {
 namespace {
+
+// Plain line ends on standard output: ctest learns the cases from the list
+// this program prints.
+[[maybe_unused]] const int kBinaryOutput = _setmode(_fileno(stdout), _O_BINARY);
 
 bool IsButton(HWND window) {
   char name[16] = {};
