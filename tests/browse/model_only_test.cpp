@@ -79,6 +79,7 @@ TEST(BrowseModel, WithNobodyToAnswerTheDialogIsNotShownAndNotOfferedAgain) {
 TEST(BrowseModel, StationsRacingOnThreadsGetOneDialog) {
   constexpr int kRacers = 8;
   std::vector<std::unique_ptr<Station>> stations;
+  stations.reserve(kRacers);
   std::vector<Request> browses(kRacers);
   for (int i = 0; i < kRacers; ++i) stations.push_back(std::make_unique<Station>(i + 1));
   User user;
@@ -88,6 +89,7 @@ TEST(BrowseModel, StationsRacingOnThreadsGetOneDialog) {
   std::atomic<int> waiting{kRacers};
   std::vector<int32_t> results(kRacers, -1);
   std::vector<std::thread> racers;
+  racers.reserve(kRacers);
   for (int i = 0; i < kRacers; ++i) {
     racers.emplace_back([&, i] {
       waiting.fetch_sub(1);

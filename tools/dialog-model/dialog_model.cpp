@@ -24,7 +24,6 @@ using vpi::platform::kIdCancel;
 using vpi::platform::kMessageCommand;
 using vpi::platform::kMessageInitDialog;
 using vpi::platform::kNotifyClicked;
-using vpi::platform::kNotifySelectionChange;
 using vpi::platform::ModuleHandle;
 using vpi::platform::WindowHandle;
 

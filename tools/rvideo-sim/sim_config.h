@@ -11,7 +11,7 @@
 namespace rvsim {
 
 constexpr int kNameCapacity = kSourceNameSize;  // a source name and its NUL
-constexpr int kMaxSources = 255;   // the source count travels in one byte
+constexpr int kMaxSources = 255;                // the source count travels in one byte
 constexpr int kDefaultConnectionLimit = 16;
 constexpr int kMaxConnectionLimit = 1024;
 
