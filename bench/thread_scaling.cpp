@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
       two = Best(two, Measure(2, calls));
     }
     std::printf("%-18s %14.0f %14.0f %7.2f %14.1f %14.1f\n", name, one.callsPerSecond,
-                two.callsPerSecond, two.callsPerSecond / one.callsPerSecond,
-                one.processorNsPerCall, two.processorNsPerCall);
+                two.callsPerSecond, two.callsPerSecond / one.callsPerSecond, one.processorNsPerCall,
+                two.processorNsPerCall);
   }
   return status;
 }

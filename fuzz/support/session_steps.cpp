@@ -91,7 +91,6 @@ void AddFault(FuzzInput& input) {
   RvSimAddFault(function.c_str(), from, count, FailureFor(function, input.Byte()));
 }
 
-
 int32_t SlotCall(HostStation& station, FuzzInput& input, int operation, const std::string& address,
                  HostRequest* request) {
   switch (operation) {

@@ -19,7 +19,7 @@ enum class StreamFaults { kInject, kSkip };
 struct StepOutcome {
   bool called = false;     // a slot call was made (not a fault decision)
   bool coldStart = false;  // it was slot 1, which forgets open connections
-  std::string broken;   // the first invariant broken after it; empty: none
+  std::string broken;      // the first invariant broken after it; empty: none
 };
 
 // Takes one step from `input` on `station` and checks the station's

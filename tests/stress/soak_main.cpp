@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -98,16 +99,18 @@ int main(int argc, char** argv) {
 
   stress::RunPlan plan;
   plan.stations = options.stations;
-  plan.callsPerStation = options.calls / options.stations;
+  plan.callsPerStation = (options.calls + options.stations - 1) / options.stations;
   plan.seed = options.seed;
   plan.faults = vpifuzz::StreamFaults::kSkip;
   plan.stopAtFirstBroken = false;
 
   const long startKiB = ResidentKiB();
   const auto start = std::chrono::steady_clock::now();
+  const std::clock_t processorStart = std::clock();
   const std::vector<stress::StationFigures> stations = stress::RunStations(plan);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double processor = static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
   const long endKiB = ResidentKiB();
 
   long long calls = 0;
@@ -126,7 +129,9 @@ int main(int argc, char** argv) {
   std::printf("server:              %s\n", options.server.c_str());
   std::printf("stations:            %d on %d threads\n", options.stations, options.stations);
   std::printf("calls:               %lld in %.1f s\n", calls, seconds);
-  std::printf("calls per second:    %.0f\n", static_cast<double>(calls) / seconds);
+  std::printf("calls per second:    %.0f (%.0f per second of processor time, %.1f s used)\n",
+              static_cast<double>(calls) / seconds, static_cast<double>(calls) / processor,
+              processor);
   std::printf("library calls:       %d, each failing with a chance of %.2f %%\n", RvSimCallCount(),
               options.faultShare / 10000.0);
   std::printf("resident memory:     %ld KiB at start, %ld KiB at end\n", startKiB, endKiB);

@@ -7,8 +7,8 @@
 #include <set>
 #include <thread>
 
-#include "fuzz_input.h"
 #include "core/video_library.h"
+#include "fuzz_input.h"
 #include "host_station.h"
 #include "platform/platform.h"
 
@@ -75,7 +75,8 @@ std::vector<StationFigures> RunStations(const RunPlan& plan) {
   std::atomic<int> waiting{plan.stations};
   std::vector<std::thread> threads;
   for (int i = 0; i < plan.stations; ++i) {
-    threads.emplace_back(RunOne, std::cref(plan), i + 1, &waiting, &figures[static_cast<size_t>(i)]);
+    threads.emplace_back(RunOne, std::cref(plan), i + 1, &waiting,
+                         &figures[static_cast<size_t>(i)]);
   }
   for (std::thread& thread : threads) thread.join();
   return figures;
