@@ -52,6 +52,7 @@ Figures Measure(int threads, long long calls) {
   const vpibench::VpiMainFn entry = vpibench::DriverEntry();
   std::atomic<int> waiting{threads + 1};
   std::vector<std::thread> workers;
+  workers.reserve(static_cast<size_t>(threads));
   for (int t = 0; t < threads; ++t) {
     workers.emplace_back([&, t] {
       vpibench::BenchStation* station = &stations[t].station;

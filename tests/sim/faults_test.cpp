@@ -108,6 +108,7 @@ TEST_F(Faults, RandomShareFailsAboutThatShareAndRepeatsAfterClearing) {
   const int32_t handle = Open();
   const auto answers = [&] {
     std::vector<int32_t> seen;
+    seen.reserve(10000);
     for (int i = 0; i < 10000; ++i) seen.push_back(api.hue(handle, 1));
     return seen;
   };

@@ -74,6 +74,7 @@ std::vector<StationFigures> RunStations(const RunPlan& plan) {
   vpifuzz::ScratchStay inScratch;
   std::atomic<int> waiting{plan.stations};
   std::vector<std::thread> threads;
+  threads.reserve(static_cast<size_t>(plan.stations));
   for (int i = 0; i < plan.stations; ++i) {
     threads.emplace_back(RunOne, std::cref(plan), i + 1, &waiting,
                          &figures[static_cast<size_t>(i)]);
