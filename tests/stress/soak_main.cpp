@@ -108,6 +108,10 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t processorStart = std::clock();
   const std::vector<stress::StationFigures> stations = stress::RunStations(plan);
+  if (stations.empty()) {
+    std::fprintf(stderr, "no session inputs in %s\n", plan.corpus.c_str());
+    return 2;
+  }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double processor = static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;

@@ -1,8 +1,11 @@
 #include "station_threads.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <memory>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <set>
 #include <thread>
@@ -15,24 +18,48 @@
 namespace stress {
 namespace {
 
-constexpr size_t kStreamChunk = 4096;
+constexpr int kMostStepsPerInput = 96;  // as the session fuzzer takes them
+constexpr unsigned kMutationOdds = 64;  // one byte in this many is replaced
 
-// Refills a chunk of seeded bytes whenever the steps have used one up.
+// The session fuzzer's corpus: inputs that reach deep into the driver
+// (windows shown, regions held, function commands sent), where random bytes
+// would seldom get past the parser.
+std::vector<std::vector<uint8_t>> LoadCorpus(const std::string& folder) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.is_regular_file()) files.push_back(entry.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  std::vector<std::vector<uint8_t>> inputs;
+  inputs.reserve(files.size());
+  for (const std::string& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return inputs;
+}
+
+// Corpus inputs in a seeded order, a few bytes of each replaced at random;
+// the first byte, the fuzzer's choice of server, is dropped, as the server
+// is the process's.
 class SeededStream {
  public:
-  explicit SeededStream(uint32_t seed) : random_(seed), bytes_(kStreamChunk) {}
-  vpifuzz::FuzzInput& Input() {
-    if (input_ == nullptr || input_->empty()) {
-      for (uint8_t& byte : bytes_) byte = static_cast<uint8_t>(random_());
-      input_ = std::make_unique<vpifuzz::FuzzInput>(bytes_.data(), bytes_.size());
+  SeededStream(const std::vector<std::vector<uint8_t>>& corpus, uint32_t seed)
+      : corpus_(corpus), random_(seed) {}
+  vpifuzz::FuzzInput Next() {
+    bytes_ = corpus_[random_() % corpus_.size()];
+    for (uint8_t& byte : bytes_) {
+      if (random_() % kMutationOdds == 0) byte = static_cast<uint8_t>(random_());
     }
-    return *input_;
+    const size_t skip = bytes_.empty() ? 0 : 1;
+    return vpifuzz::FuzzInput(bytes_.data() + skip, bytes_.size() - skip);
   }
 
  private:
+  const std::vector<std::vector<uint8_t>>& corpus_;
   std::mt19937 random_;
   std::vector<uint8_t> bytes_;
-  std::unique_ptr<vpifuzz::FuzzInput> input_;
 };
 
 // A cold start forgets a station's open connections without closing them;
@@ -45,23 +72,31 @@ void ReclaimForgotten(const int32_t (&connections)[kConnectionSlots]) {
   for (int slot = 0; slot < kOpenConnections; ++slot) close(connections[slot]);
 }
 
-void RunOne(const RunPlan& plan, int number, std::atomic<int>* waiting, StationFigures* figures) {
+// One step; false when the station's run is over.
+bool Step(const RunPlan& plan, vpifuzz::HostStation& station, vpifuzz::FuzzInput& input, int step,
+          StationFigures* figures) {
+  int32_t connections[kConnectionSlots];
+  std::memcpy(connections, station.data().connections, sizeof connections);
+  const bool wasConnected = station.data().connected == 1;
+  const vpifuzz::StepOutcome outcome = vpifuzz::RunSessionStep(station, input, step, plan.faults);
+  if (!outcome.called) return true;
+  if (outcome.coldStart && wasConnected) ReclaimForgotten(connections);
+  ++figures->calls;
+  if (!outcome.broken.empty() && figures->broken++ == 0) figures->firstBroken = outcome.broken;
+  return figures->calls < plan.callsPerStation && !(plan.stopAtFirstBroken && figures->broken > 0);
+}
+
+void RunOne(const RunPlan& plan, const std::vector<std::vector<uint8_t>>& corpus, int number,
+            std::atomic<int>* waiting, StationFigures* figures) {
   vpifuzz::HostStation station(number);
-  SeededStream stream(plan.seed + static_cast<uint32_t>(number));
+  SeededStream stream(corpus, plan.seed + static_cast<uint32_t>(number));
   waiting->fetch_sub(1);
   while (waiting->load() > 0) std::this_thread::yield();
-  for (int step = 0; figures->calls < plan.callsPerStation; ++step) {
-    int32_t connections[kConnectionSlots];
-    std::memcpy(connections, station.data().connections, sizeof connections);
-    const bool wasConnected = station.data().connected == 1;
-    const vpifuzz::StepOutcome outcome =
-        vpifuzz::RunSessionStep(station, stream.Input(), step, plan.faults);
-    if (!outcome.called) continue;
-    if (outcome.coldStart && wasConnected) ReclaimForgotten(connections);
-    ++figures->calls;
-    if (outcome.broken.empty()) continue;
-    if (figures->broken++ == 0) figures->firstBroken = outcome.broken;
-    if (plan.stopAtFirstBroken) break;
+  for (bool going = true; going;) {
+    vpifuzz::FuzzInput input = stream.Next();
+    for (int step = 0; going && step < kMostStepsPerInput && !input.empty(); ++step) {
+      going = Step(plan, station, input, step, figures);
+    }
   }
   figures->finalBlock = station.data();
 }
@@ -70,13 +105,15 @@ void RunOne(const RunPlan& plan, int number, std::atomic<int>* waiting, StationF
 
 std::vector<StationFigures> RunStations(const RunPlan& plan) {
   vpifuzz::QuietHostLog();
+  const std::vector<std::vector<uint8_t>> corpus = LoadCorpus(plan.corpus);
+  if (corpus.empty()) return {};
   std::vector<StationFigures> figures(static_cast<size_t>(plan.stations));
   vpifuzz::ScratchStay inScratch;
   std::atomic<int> waiting{plan.stations};
   std::vector<std::thread> threads;
   threads.reserve(static_cast<size_t>(plan.stations));
   for (int i = 0; i < plan.stations; ++i) {
-    threads.emplace_back(RunOne, std::cref(plan), i + 1, &waiting,
+    threads.emplace_back(RunOne, std::cref(plan), std::cref(corpus), i + 1, &waiting,
                          &figures[static_cast<size_t>(i)]);
   }
   for (std::thread& thread : threads) thread.join();

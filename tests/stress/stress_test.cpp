@@ -1,5 +1,5 @@
 // Six stations on six threads, each with its own block, running the session
-// fuzzer's mix of slots against the in-process simulator while library
+// fuzzer's corpus of slot sequences against the in-process simulator while library
 // faults are injected. The simulator's faults are the process's, so one
 // station's faults also hit the others: every station's invariants must hold
 // after every call whatever the library answered.
@@ -50,6 +50,7 @@ TEST_P(StationsOnThreads, EveryStationKeepsItsInvariantsAfterEveryCall) {
   plan.seed = 17;
   plan.faults = GetParam().stream;
   const std::vector<stress::StationFigures> stations = stress::RunStations(plan);
+  ASSERT_EQ(stations.size(), 6u) << "no session inputs in " << plan.corpus;
 
   int connected = 0;
   for (size_t s = 0; s < stations.size(); ++s) {
