@@ -46,10 +46,12 @@ int32_t Parse(HostStation& station, FuzzInput& input, HostRequest* request) {
 }
 
 // The host reads the window items into its text buffer and the other items
-// into a value cell, as the parser tied each name to its data type.
+// into a value cell, as the parser tied each name to its data type. A read
+// takes the name after the address's first character, whatever that is.
 int32_t Read(HostStation& station, const std::string& address, HostRequest* request) {
   const std::string text = UpToNul(address);  // the host's text ends there
-  if (text == "!FSHOWWINDOW" || text == "!FHIDESOURCE") {
+  const std::string name = text.empty() ? text : text.substr(1);
+  if (name == "FSHOWWINDOW" || name == "FHIDESOURCE") {
     request->UseBuffer(kReadTextBuffer);
   } else {
     request->UseCell(0);
