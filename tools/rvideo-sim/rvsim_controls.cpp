@@ -29,6 +29,12 @@ void RvSimAddFault(const char* function, int from, int count, int32_t result) {
   rvsim::TheSimulator().faults.Add({function, from, count, result});
 }
 
+void RvSimAddRandomFault(const char* function, int perMillion, int32_t result) {
+  if (function == nullptr) return;
+  Lock lock(rvsim::SimulatorMutex());
+  rvsim::TheSimulator().faults.AddRandom(function, perMillion, result);
+}
+
 void RvSimClearFaults(void) {
   Lock lock(rvsim::SimulatorMutex());
   rvsim::TheSimulator().faults.Clear();
@@ -52,6 +58,10 @@ void RvSimSetTracing(int on) {
 int RvSimCallCount(void) {
   Lock lock(rvsim::SimulatorMutex());
   return rvsim::TheSimulator().callCount;
+}
+
+int RvSimThreadCallCount(void) {
+  return rvsim::ThreadCallCount();
 }
 
 int RvSimBadHandleCalls(void) {

@@ -40,6 +40,11 @@ std::mutex& SimulatorMutex() {
   return mutex;
 }
 
+int& ThreadCallCount() {
+  thread_local int calls = 0;
+  return calls;
+}
+
 Simulator& TheSimulator() {
   static Simulator sim;
   static bool configured = false;

@@ -25,6 +25,9 @@ struct Simulator {
 
 std::mutex& SimulatorMutex();
 
+// The library calls the calling thread has made, ever (no lock needed).
+int& ThreadCallCount();
+
 // The process's simulator; the caller holds SimulatorMutex(). The first use
 // configures it from the file named by RVSIM_CONFIG, or the built-in default.
 Simulator& TheSimulator();
@@ -51,6 +54,7 @@ int32_t ServeCall(const char* function, Arguments arguments, Work work) {
   std::lock_guard<std::mutex> lock(SimulatorMutex());
   Simulator& sim = TheSimulator();
   ++sim.callCount;
+  ++ThreadCallCount();
   int32_t result = 0;
   if (!sim.faults.Check(function, &result)) result = work(sim);
   TraceCall(sim, function, arguments, result);
@@ -64,6 +68,7 @@ int32_t ServeWindowCall(const char* function, int32_t handle, Arguments argument
   std::lock_guard<std::mutex> lock(SimulatorMutex());
   Simulator& sim = TheSimulator();
   ++sim.callCount;
+  ++ThreadCallCount();
   RvSimWindow* window = sim.server.Window(handle);
   if (window == nullptr) ++sim.badHandleCalls;
   int32_t result = 0;
