@@ -1,5 +1,5 @@
-// The one simulator of the process: server, faults, trace and counters under
-// one lock, and the gate every library call passes through.
+// A simulated video server with its faults, trace and counters under one
+// lock, and the gate every library call passes through.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,7 @@
 namespace rvsim {
 
 struct Simulator {
+  std::mutex mutex;  // held for every member below
   VideoServer server;
   FaultRules faults;
   CallTrace trace;
@@ -21,21 +22,25 @@ struct Simulator {
   int badHandleCalls = 0;
   std::string configError;
   bool tracing = true;  // kept across configurations
+  // Bumped on every change of the wall (connections and their windows), the
+  // configuration, the fault rules, the tracing switch and a cleared trace;
+  // not by calls that change nothing. Watchers compare it to coalesce.
+  uint64_t revision = 0;
 };
-
-std::mutex& SimulatorMutex();
 
 // The library calls the calling thread has made, ever (no lock needed).
 int& ThreadCallCount();
 
-// The process's simulator; the caller holds SimulatorMutex(). The first use
-// configures it from the file named by RVSIM_CONFIG, or the built-in default.
-Simulator& TheSimulator();
-
 // Replaces the server with `text` (null: the built-in default) and clears
 // connections, faults, counters and the trace. On a malformed text the
-// default is used, `configError` says why, and the result is false.
+// default is used, `configError` says why, and the result is false. The
+// caller holds sim.mutex.
 bool Configure(Simulator& sim, const char* text);
+
+// Configures from the file at `path` (at most 1 MiB) as Configure does; an
+// unreadable file leaves the default with "cannot read PATH" in `configError`.
+// The caller holds sim.mutex.
+bool ConfigureFromFile(Simulator& sim, const char* path);
 
 // "1,2,3": the numeric arguments of a call as the trace shows them.
 std::string Numbers(std::initializer_list<long long> values);
@@ -50,9 +55,8 @@ void TraceCall(Simulator& sim, const char* function, Arguments arguments, int32_
 // One library call that names no connection: counted, faulted or served by
 // `work(sim)`, then traced.
 template <typename Arguments, typename Work>
-int32_t ServeCall(const char* function, Arguments arguments, Work work) {
-  std::lock_guard<std::mutex> lock(SimulatorMutex());
-  Simulator& sim = TheSimulator();
+int32_t ServeCall(Simulator& sim, const char* function, Arguments arguments, Work work) {
+  std::lock_guard<std::mutex> lock(sim.mutex);
   ++sim.callCount;
   ++ThreadCallCount();
   int32_t result = 0;
@@ -61,18 +65,24 @@ int32_t ServeCall(const char* function, Arguments arguments, Work work) {
   return result;
 }
 
-// One library call on a connection: a handle that is not open is counted as
-// a bad handle and fails with 0; otherwise `work(sim, window)` serves it.
+// One library call on a connection: a handle that is not open for `owner` is
+// counted as a bad handle and fails with 0; otherwise `work(sim, window)`
+// serves it. A window that changed (or went) bumps the revision.
 template <typename Arguments, typename Work>
-int32_t ServeWindowCall(const char* function, int32_t handle, Arguments arguments, Work work) {
-  std::lock_guard<std::mutex> lock(SimulatorMutex());
-  Simulator& sim = TheSimulator();
+int32_t ServeWindowCall(Simulator& sim, Owner owner, const char* function, int32_t handle,
+                        Arguments arguments, Work work) {
+  std::lock_guard<std::mutex> lock(sim.mutex);
   ++sim.callCount;
   ++ThreadCallCount();
-  RvSimWindow* window = sim.server.Window(handle);
+  RvSimWindow* window = sim.server.Window(handle, owner);
   if (window == nullptr) ++sim.badHandleCalls;
   int32_t result = 0;
-  if (!sim.faults.Check(function, &result) && window != nullptr) result = work(sim, *window);
+  if (!sim.faults.Check(function, &result) && window != nullptr) {
+    const RvSimWindow before = *window;
+    result = work(sim, *window);
+    const RvSimWindow* after = sim.server.Window(handle, owner);
+    if (after == nullptr || !SameWindow(before, *after)) ++sim.revision;
+  }
   TraceCall(sim, function, arguments, result);
   return result;
 }
