@@ -45,7 +45,8 @@ bool Prepare(Side* side, int32_t number, const char* host) {
 bool Poll(Side* side, double seconds) {
   const vpibench::VpiMainFn entry = vpibench::DriverEntry();
   const Clock::time_point start = Clock::now();
-  const Clock::time_point end = start + std::chrono::duration<double>(seconds);
+  const Clock::time_point end =
+      start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   for (Clock::time_point now = start; now < end;) {
     for (int i = 0; i < side->batch; ++i) {
       if (vpibench::CallPrepared(entry, &side->station) != VPI_OK) return false;
