@@ -51,6 +51,11 @@ std::string TraceSlice(Simulator& sim, size_t offset, size_t max, size_t* total)
   return text.substr(offset, max);
 }
 
+std::vector<int32_t> HandlesOf(Simulator& sim, Owner owner) {
+  Lock lock(sim.mutex);
+  return sim.server.HandlesOf(owner);
+}
+
 std::vector<RvSimWindow> WallSnapshot(Simulator& sim, uint64_t* revision) {
   Lock lock(sim.mutex);
   std::vector<RvSimWindow> windows(static_cast<size_t>(sim.server.OpenCount()));

@@ -30,6 +30,9 @@ SimStats Stats(Simulator& sim);
 // At most `max` bytes of the trace from `offset`; `total` gets its whole size.
 std::string TraceSlice(Simulator& sim, size_t offset, size_t max, size_t* total);
 
+// The handles `owner` holds, oldest first.
+std::vector<int32_t> HandlesOf(Simulator& sim, Owner owner);
+
 // The open windows, oldest first, and the revision they belong to.
 std::vector<RvSimWindow> WallSnapshot(Simulator& sim, uint64_t* revision);
 
