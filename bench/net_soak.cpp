@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  const Clock::time_point end =
-      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  const Clock::time_point end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                   std::chrono::duration<double>(seconds));
   int rounds = 0;
   while (Clock::now() < end) {
     for (vpibench::BenchStation& station : stations) {

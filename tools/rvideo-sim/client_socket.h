@@ -30,9 +30,9 @@ SocketId ConnectSocket(const char* host, uint16_t port, Deadline deadline);
 // Sends all `size` bytes; false when the peer is gone or `deadline` passes.
 bool SendAll(SocketId socket, const void* data, size_t size, Deadline deadline);
 
-// Receives exactly `size` bytes; false when the peer closes, fails or
-// `deadline` passes first.
-bool ReceiveAll(SocketId socket, void* data, size_t size, Deadline deadline);
+// Receives at least one byte and at most `capacity` into `data`; the count,
+// or 0 when the peer closes, fails or `deadline` passes first.
+size_t ReceiveSome(SocketId socket, void* data, size_t capacity, Deadline deadline);
 
 void CloseSocket(SocketId socket);
 

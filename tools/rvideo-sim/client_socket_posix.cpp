@@ -81,23 +81,16 @@ bool SendAll(SocketId socket, const void* data, size_t size, Deadline deadline) 
   return true;
 }
 
-bool ReceiveAll(SocketId socket, void* data, size_t size, Deadline deadline) {
+size_t ReceiveSome(SocketId socket, void* data, size_t capacity, Deadline deadline) {
   const int fd = static_cast<int>(socket);
-  char* next = static_cast<char*>(data);
-  while (size > 0) {
-    const ssize_t got = ::recv(fd, next, size, 0);
-    if (got > 0) {
-      next += got;
-      size -= static_cast<size_t>(got);
-    } else if (got < 0 && errno == EINTR) {
-      continue;
-    } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (!WaitFor(fd, POLLIN, deadline)) return false;
-    } else {
-      return false;  // closed by the peer, or failed
-    }
+  for (;;) {
+    const ssize_t got = ::recv(fd, data, capacity, 0);
+    if (got > 0) return static_cast<size_t>(got);
+    if (got == 0) return 0;  // closed by the peer
+    if (errno == EINTR) continue;
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return 0;
+    if (!WaitFor(fd, POLLIN, deadline)) return 0;
   }
-  return true;
 }
 
 void CloseSocket(SocketId socket) {

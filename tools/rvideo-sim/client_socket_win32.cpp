@@ -91,22 +91,16 @@ bool SendAll(SocketId socket, const void* data, size_t size, Deadline deadline) 
   return true;
 }
 
-bool ReceiveAll(SocketId socket, void* data, size_t size, Deadline deadline) {
+size_t ReceiveSome(SocketId socket, void* data, size_t capacity, Deadline deadline) {
   const SOCKET s = static_cast<SOCKET>(socket);
-  char* next = static_cast<char*>(data);
-  while (size > 0) {
-    const int chunk = size > 65536 ? 65536 : static_cast<int>(size);
-    const int got = recv(s, next, chunk, 0);
-    if (got > 0) {
-      next += got;
-      size -= static_cast<size_t>(got);
-    } else if (got == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) {
-      if (!WaitFor(s, false, deadline)) return false;
-    } else {
-      return false;  // closed by the peer, or failed
-    }
+  const int chunk = capacity > 65536 ? 65536 : static_cast<int>(capacity);
+  for (;;) {
+    const int got = recv(s, static_cast<char*>(data), chunk, 0);
+    if (got > 0) return static_cast<size_t>(got);
+    if (got == 0) return 0;  // closed by the peer
+    if (WSAGetLastError() != WSAEWOULDBLOCK) return 0;
+    if (!WaitFor(s, false, deadline)) return 0;
   }
-  return true;
 }
 
 void CloseSocket(SocketId socket) {

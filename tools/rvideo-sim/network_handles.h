@@ -12,15 +12,15 @@
 #include <mutex>
 #include <string>
 
-#include "client_socket.h"
+#include "server_link.h"
 
 namespace rvsim {
 
 constexpr int32_t kFirstNetworkHandle = 0x40000001;
 
 struct NetworkConnection {
-  std::mutex mutex;             // one exchange at a time; held across the network wait
-  SocketId socket = kNoSocket;  // kNoSocket once the connection is dropped
+  std::mutex mutex;  // one exchange at a time; held across the network wait
+  ServerLink link;   // closed once the connection failed
   std::atomic<bool> dropped{false};
   std::string server;  // "host:port" as routed
   int32_t serverHandle = -1;
