@@ -58,6 +58,18 @@ TEST(NetworkCalls, AFailedConnectionStaysFailedUntilClosed) {
   }
 }
 
+TEST(NetworkSwitch, OffKeepsEveryNameInTheProcess) {
+  RvSimConfigure(nullptr);
+  FakeServer server(Behaviour::kSilentAfterOpen);
+  RvSimSetNetwork(0);
+  EXPECT_EQ(NTRVOpenVideoConnection(server.HostName().c_str()), -1);
+  EXPECT_EQ(RvSimUseServer(server.HostName().c_str()), 0);
+  RvSimSetNetwork(1);
+  EXPECT_EQ(RvSimTrace(), "NTRVOpenVideoConnection(\"" + server.HostName() + "\") = -1\n")
+      << "the in-process server refused the name";
+  EXPECT_FALSE(server.ClientClosed()) << "no connection was ever made";
+}
+
 TEST(NetworkControls, AServerThatDoesNotAnswerFailsEveryControl) {
   FakeServer server(Behaviour::kNeverAccepts);
   ASSERT_EQ(RvSimUseServer(server.HostName().c_str()), -1);
