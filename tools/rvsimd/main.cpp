@@ -2,13 +2,16 @@
 // standard output, failures on standard error; SIGINT or SIGTERM stops it.
 #include <boost/asio.hpp>
 #include <csignal>
+#include <exception>
 #include <iostream>
 
 #include "server.h"
 #include "server_options.h"
 #include "simulator.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   rvsimd::CommandLine line;
   std::string error;
   if (!rvsimd::ParseCommandLine(argc, argv, &line, &error)) {
@@ -46,4 +49,15 @@ int main(int argc, char** argv) {
   context.run();
   std::cout << "rvsimd: stopped" << std::endl;
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& failure) {
+    std::cerr << "rvsimd: " << failure.what() << "\n";
+    return 1;
+  }
 }
