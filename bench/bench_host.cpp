@@ -45,7 +45,7 @@ void ResetServer() {
   RvSimSetTracing(0);
 }
 
-int32_t StartStation(BenchStation* station, int32_t number) {
+int32_t StartStation(BenchStation* station, int32_t number, const char* hostName) {
   if (DriverEntry() == nullptr) return VPI_FAILED;
   std::memset(station, 0, sizeof *station);
   auto* data = reinterpret_cast<DriverData*>(station->block);
@@ -57,7 +57,7 @@ int32_t StartStation(BenchStation* station, int32_t number) {
   std::snprintf(fileName, sizeof fileName, "darAZO%02d.int", static_cast<int>(number));
   std::FILE* file = std::fopen(fileName, "w");
   if (file == nullptr) return VPI_FAILED;
-  std::fputs("HostName = simulator;\n", file);
+  std::fprintf(file, "HostName = %s;\n", hostName);
   std::fclose(file);
   const int32_t result = CallSlot(station, 1, nullptr);
   std::remove(fileName);
