@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "rvsim.h"
+#include "rvsim_window.h"
 #include "web_model.h"
 
 namespace webtest {

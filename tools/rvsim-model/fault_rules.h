@@ -13,6 +13,8 @@ class FaultRules {
  public:
   void Add(const FaultSpec& fault);
   void Clear() { rules_.clear(); }
+  // The rules standing, in the order they were added.
+  std::vector<FaultSpec> Specs() const;
 
   // Counts this call against every rule naming `function` (or "*"); when the
   // first rule whose window holds its count is found, stores its result in

@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "rvsim.h"
+#include "rvsim_window.h"
 #include "sim_config.h"
 
 namespace rvweb {

@@ -47,6 +47,19 @@ int TakeWebOption(const std::vector<std::string>& args, size_t index, WebOptions
   return 2;
 }
 
+bool SplitWebOptions(int argc, char** argv, WebOptions* options, std::vector<char*>* rest,
+                     std::string* error) {
+  const std::vector<std::string> args(argv, argv + argc);
+  rest->assign(argv, argv + (argc > 0 ? 1 : 0));
+  for (size_t i = 1; i < args.size();) {
+    const int taken = TakeWebOption(args, i, options, error);
+    if (taken < 0) return false;
+    if (taken == 0) rest->push_back(argv[i]);
+    i += taken == 0 ? 1 : static_cast<size_t>(taken);
+  }
+  return true;
+}
+
 bool CheckWebOptions(const WebOptions& options, std::string* error) {
   if (options.enabled && !IsLoopbackAddress(options.listen) && options.token.empty()) {
     *error = "--http-listen " + options.listen +

@@ -21,6 +21,12 @@ struct WebOptions {
 int TakeWebOption(const std::vector<std::string>& args, size_t index, WebOptions* options,
                   std::string* error);
 
+// Takes the web options out of a program's arguments; `rest` gets the
+// program's name and every other argument, in order. False with the reason
+// in `error` for a web option without its value.
+bool SplitWebOptions(int argc, char** argv, WebOptions* options, std::vector<char*>* rest,
+                     std::string* error);
+
 // Checks the options as a whole: beyond loopback a token is required.
 bool CheckWebOptions(const WebOptions& options, std::string* error);
 

@@ -11,6 +11,7 @@ const view = {
   revision: -1,
   traceNext: 0,    // the next trace sequence number to ask for
   traceLines: [],  // {seq, line}, oldest first, at most traceKeep
+  traceLatest: 0,  // the next sequence number the server last told of
   traceBusy: false,
   traceAgain: false,
   windows: new Map(),  // handle -> element on the wall
@@ -234,13 +235,17 @@ function drawTrace() {
   $('trace-count').textContent = shown + ' of the last ' + view.traceLines.length;
 }
 
-async function fetchTrace() {
+// Fetches the lines after those held, at most traceKeep of the newest; one
+// fetch at a time, and once more when the stream told of newer ones meanwhile.
+async function fetchTrace(latest) {
+  view.traceLatest = Math.max(view.traceLatest, latest);
   if (view.traceBusy) { view.traceAgain = true; return; }
   view.traceBusy = true;
   try {
     do {
       view.traceAgain = false;
-      const r = await fetch(api + '/trace?since=' + view.traceNext + '&limit=' + traceKeep);
+      const since = Math.max(view.traceNext, view.traceLatest - traceKeep);
+      const r = await fetch(api + '/trace?since=' + since + '&limit=' + traceKeep);
       if (!r.ok) break;
       const t = await r.json();
       for (const c of t.calls) view.traceLines.push(c);
@@ -263,6 +268,7 @@ function showState(state) {
   if (state.instance !== view.instance) {  // a new server: its trace starts anew
     view.instance = state.instance;
     view.traceNext = 0;
+    view.traceLatest = 0;
     view.traceLines = [];
     drawTrace();
   }
@@ -273,7 +279,7 @@ function showState(state) {
   drawConfig(state);
   $('revision').textContent = 'revision ' + state.revision;
   document.body.dataset.revision = state.revision;
-  if (state.traceNext !== view.traceNext) fetchTrace();
+  if (state.traceNext !== view.traceNext) fetchTrace(state.traceNext);
 }
 
 function setLink(up) {
