@@ -2,10 +2,9 @@
 // token, and the event stream's coalescing and clean-up.
 #include <gtest/gtest.h>
 
-#include <boost/asio/executor_work_guard.hpp>
-#include <boost/asio/io_context.hpp>
 #include <thread>
 
+#include "io_thread.h"
 #include "model_double.h"
 #include "request_scenarios.h"
 #include "web_server.h"
@@ -24,17 +23,15 @@ class WebPort : public ::testing::Test {
 
   void Start(rvweb::WebOptions options = {}) {
     options.enabled = true;
-    server_ = std::make_unique<rvweb::WebServer>(io_, model_);
+    server_ = std::make_unique<rvweb::WebServer>(io_.io(), model_);
     std::string error;
     ASSERT_TRUE(server_->Start(options, &error)) << error;
-    thread_ = std::thread([this] { io_.run(); });
+    io_.Run();
   }
 
   void Stop() {
     if (server_ != nullptr) server_->Stop();
-    work_.reset();
-    io_.stop();
-    if (thread_.joinable()) thread_.join();
+    io_.Stop();
   }
 
   unsigned short port() const { return server_->Port(); }
@@ -51,12 +48,9 @@ class WebPort : public ::testing::Test {
     return condition();
   }
 
-  boost::asio::io_context io_;
-  boost::asio::executor_work_guard<boost::asio::io_context::executor_type> work_ =
-      boost::asio::make_work_guard(io_);
+  IoThread io_;
   ModelDouble model_;
   std::unique_ptr<rvweb::WebServer> server_;
-  std::thread thread_;
 };
 
 TEST_F(WebPort, AnswersEveryScenario) {
@@ -128,7 +122,7 @@ TEST_F(WebPort, BeyondLoopbackItDoesNotStartWithoutAToken) {
   rvweb::WebOptions options;
   options.enabled = true;
   options.listen = "0.0.0.0";
-  rvweb::WebServer server(io_, model_);
+  rvweb::WebServer server(io_.io(), model_);
   std::string error;
   EXPECT_FALSE(server.Start(options, &error));
   EXPECT_NE(error.find("--token"), std::string::npos) << error;
