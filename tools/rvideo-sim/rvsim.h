@@ -49,6 +49,21 @@ int RvSimOpenConnections(void);
 // into `windows` (at most `capacity`); returns how many are open.
 int RvSimWall(RvSimWindow* windows, int capacity);
 
+// ---- Network mode -------------------------------------------------------
+// The NTRV calls go where the host name of their open goes: this process's
+// simulator, or a server on the network (README of the tool: RVSIM_SERVER,
+// "host:port" names, timeouts). The controls above go to one server at a
+// time: RvSimUseServer aims them where an open of `hostName` would go (NULL:
+// this process's simulator, the start). Returns 0 for this process's
+// simulator, 1 for a network server that answered, -1 for one that did not;
+// the controls then fail (-1 for counts, the wall and a configuration, ""
+// for the trace) until it answers. RvSimWall gives the windows of this
+// process's own connections with the handles it gave for them, other
+// windows with the server's handles.
+int RvSimUseServer(const char* hostName);
+// "host:port" of the server the controls go to; "" for this process's simulator.
+const char* RvSimServerName(void);
+
 #ifdef __cplusplus
 }
 #endif

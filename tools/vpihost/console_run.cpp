@@ -39,7 +39,8 @@ void RunBatch(Console* console, std::istream& in, const std::string& name, bool 
       out << "  at " << name << " line " << number << "\n";
     }
     if (outcome == LineOutcome::kQuit) break;
-    out.flush();  // a program feeding the console line by line sees each answer at once
+    // A program feeding the console line by line sees each answer at once.
+    out.flush();
   }
 }
 

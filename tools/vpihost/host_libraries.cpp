@@ -35,6 +35,12 @@ bool LoadSimulator(const std::string& path, SimulatorControls* sim, std::string*
   all = Bind(library, "RvSimOpenConnections", &sim->openConnections) && all;
   all = Bind(library, "RvSimWall", &sim->wall) && all;
   if (!all) *reason = "it lacks the simulator controls";
+  // The network mode's two controls come as a pair, or not at all.
+  if (!Bind(library, "RvSimUseServer", &sim->useServer) ||
+      !Bind(library, "RvSimServerName", &sim->serverName)) {
+    sim->useServer = nullptr;
+    sim->serverName = nullptr;
+  }
   return all;
 }
 

@@ -33,6 +33,10 @@ struct SimulatorControls {
   int (*badHandleCalls)() = nullptr;
   int (*openConnections)() = nullptr;
   int (*wall)(RvSimWindow* windows, int capacity) = nullptr;
+  // Where the controls above go (RvSimUseServer); null in a simulator
+  // without a network mode, whose controls are always its own.
+  int (*useServer)(const char* hostName) = nullptr;
+  const char* (*serverName)() = nullptr;
 };
 
 // The driver's in-process browse dialog model, where the driver has one
