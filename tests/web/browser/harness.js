@@ -14,6 +14,9 @@ const root = path.resolve(__dirname, '..', '..', '..');
 const bin = process.env.VPI_BIN || path.join(root, 'build', 'native', 'bin');
 const chromiumPath = process.env.VPI_CHROMIUM || '/usr/bin/chromium';
 const started = new Set();
+// The sanitizer runtime hides the programs' RUNPATH from dlopen: the loader
+// finds the libraries beside them this way.
+const childEnvironment = { ...process.env, LD_LIBRARY_PATH: bin };
 
 function track(child) {
   started.add(child);
@@ -50,7 +53,7 @@ function waitForOutput(child, pattern, timeoutMs, label) {
 async function startServer({ port = 0, httpPort = 0, extra = [] } = {}) {
   const child = track(spawn(path.join(bin, 'rvsimd'),
       ['--port', String(port), '--http-port', String(httpPort), ...extra],
-      { stdio: ['ignore', 'pipe', 'inherit'] }));
+      { stdio: ['ignore', 'pipe', 'inherit'], env: childEnvironment }));
   const listening = waitForOutput(child, /listening on 127\.0\.0\.1:(\d+)/, 10000, 'rvsimd');
   const web = waitForOutput(child, /web page on http:\/\/127\.0\.0\.1:(\d+)\//, 10000, 'rvsimd');
   const [p, w] = await Promise.all([listening, web]);
@@ -73,7 +76,7 @@ class Console {
     this.output = '';
     this.child = track(spawn(path.join(bin, 'vpihost'), ['--dir', directory], {
       stdio: ['pipe', 'pipe', 'inherit'],
-      env: { ...process.env, ...networkEnvironment(serverPort) },
+      env: { ...childEnvironment, ...networkEnvironment(serverPort) },
     }));
     this.child.stdout.on('data', (chunk) => { this.output += chunk.toString(); });
   }

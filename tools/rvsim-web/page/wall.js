@@ -329,6 +329,7 @@ function numberOf(id) { return Number($(id).value); }
 
 function wireForms() {
   $('token').addEventListener('change', (e) => sessionStorage.setItem('rvsim-token', e.target.value));
+  $('token-box').addEventListener('submit', (e) => e.preventDefault());
   $('fault-form').addEventListener('submit', (e) => {
     e.preventDefault();
     send('POST', '/faults', {
