@@ -28,6 +28,7 @@ ClientConnection::ClientConnection(tcp::socket socket, uint32_t id, ConnectionCo
   const tcp::endpoint peer = socket_.remote_endpoint(error);
   peer_ = error ? std::string("?") : peer.address().to_string() + ":" + std::to_string(peer.port());
   socket_.set_option(tcp::no_delay(true), error);
+  socket_.non_blocking(true, error);  // answers are written at once when the socket takes them
   output_.reserve(2 * rvproto::kMaxFrame);
 }
 
@@ -53,10 +54,10 @@ void ClientConnection::OnRead(const error_code& error, size_t bytes) {
     return;
   }
   inputSize_ += bytes;
-  ProcessInput();
+  Pump();
 }
 
-void ClientConnection::ProcessInput() {
+void ClientConnection::AnswerFrames() {
   size_t offset = 0;
   bool consumed = false;
   while (!closeAfterWrite_ && output_.size() < kOutputBudget) {
@@ -86,10 +87,21 @@ void ClientConnection::ProcessInput() {
   } else if (consumed || partialSince_ == Clock::time_point{}) {
     partialSince_ = Clock::now();
   }
-  if (!output_.empty()) {
-    Write();
-  } else {
-    Read();
+}
+
+void ClientConnection::Pump() {
+  for (;;) {
+    AnswerFrames();
+    if (output_.empty()) {
+      backedUpSince_ = Clock::time_point{};
+      Read();
+      return;
+    }
+    if (!WriteNow()) return;
+    if (closeAfterWrite_) {
+      Finish("closed after a protocol error");
+      return;
+    }
   }
 }
 
@@ -104,12 +116,26 @@ void ClientConnection::Answer(const rvproto::Answer& answer) {
   output_.insert(output_.end(), frame, frame + size);
 }
 
-void ClientConnection::Write() {
+bool ClientConnection::WriteNow() {
+  error_code error;
+  const size_t wrote = socket_.write_some(asio::buffer(output_), error);
+  if (error && error != asio::error::would_block && error != asio::error::try_again) {
+    Finish("cannot write: " + error.message());
+    return false;
+  }
+  if (!error && wrote == output_.size()) {
+    output_.clear();
+    backedUpSince_ = Clock::time_point{};
+    return true;
+  }
+  // The client's side holds the rest back: wait for it to take it.
+  output_.erase(output_.begin(), output_.begin() + static_cast<std::ptrdiff_t>(error ? 0 : wrote));
+  if (backedUpSince_ == Clock::time_point{}) backedUpSince_ = Clock::now();
   writing_ = true;
-  writeSince_ = Clock::now();
   auto self = shared_from_this();
   asio::async_write(socket_, asio::buffer(output_),
-                    [self](const error_code& error, size_t) { self->OnWritten(error); });
+                    [self](const error_code& failure, size_t) { self->OnWritten(failure); });
+  return false;
 }
 
 void ClientConnection::OnWritten(const error_code& error) {
@@ -124,12 +150,12 @@ void ClientConnection::OnWritten(const error_code& error) {
     Finish("closed after a protocol error");
     return;
   }
-  ProcessInput();
+  Pump();
 }
 
 void ClientConnection::CheckStall(Clock::time_point now, Clock::duration timeout) {
   if (finished_) return;
-  if (writing_ && now - writeSince_ > timeout) {
+  if (writing_ && now - backedUpSince_ > timeout) {
     Finish("not reading its answers");
   } else if (!writing_ && inputSize_ > 0 && now - partialSince_ > timeout) {
     SendNow(socket_, rvproto::ErrorFor(0, rvproto::ErrorCode::kTimeout, "frame left half sent"));

@@ -35,8 +35,8 @@ class ClientConnection : public std::enable_shared_from_this<ClientConnection> {
   void Start();
   // Ends the connection now (idempotent): closes the socket, frees its windows.
   void Finish(const std::string& reason);
-  // Ends it when a frame has been half sent, or an answer unwritten, for longer
-  // than `timeout`.
+  // Ends it when a frame has been half sent, or answers have been backed up
+  // unwritten, for longer than `timeout`.
   void CheckStall(Clock::time_point now, Clock::duration timeout);
 
   SessionInfo Info() const;
@@ -46,9 +46,14 @@ class ClientConnection : public std::enable_shared_from_this<ClientConnection> {
   void Read();
   void OnRead(const boost::system::error_code& error, size_t bytes);
   // Answers the whole frames in the input, as many as fit the output budget.
-  void ProcessInput();
+  void AnswerFrames();
+  // Answers and writes until the input holds no whole frame (then reads) or
+  // the socket holds answers back (then waits for it).
+  void Pump();
   void Answer(const rvproto::Answer& answer);
-  void Write();
+  // True when the socket took all the output at once; otherwise the rest is
+  // being written (or the connection finished).
+  bool WriteNow();
   void OnWritten(const boost::system::error_code& error);
 
   boost::asio::ip::tcp::socket socket_;
@@ -63,7 +68,9 @@ class ClientConnection : public std::enable_shared_from_this<ClientConnection> {
   bool writing_ = false;
   bool finished_ = false;
   Clock::time_point partialSince_{};  // a frame begun, not yet whole
-  Clock::time_point writeSince_{};
+  // Since when the socket has been holding answers back (unset whenever it
+  // takes all at once): a client that does not read them.
+  Clock::time_point backedUpSince_{};
 };
 
 // Writes `answer` if the socket takes it at once; for a connection about to close.
