@@ -33,7 +33,8 @@ HttpReply Exchange(unsigned short port, const HttpCall& call) {
   if (error) return reply;
   http::request<http::string_body> request{http::string_to_verb(call.method), call.target, 11};
   if (request.method() == http::verb::unknown) request.method_string(call.method);
-  if (call.headers.count("Host") == 0) request.set(http::field::host, "127.0.0.1:" + std::to_string(port));
+  if (call.headers.count("Host") == 0)
+    request.set(http::field::host, "127.0.0.1:" + std::to_string(port));
   for (const auto& [name, value] : call.headers) {
     if (!value.empty()) request.set(name, value);
   }
@@ -66,14 +67,17 @@ struct EventReader::Impl {
 EventReader::EventReader(unsigned short port) : impl_(std::make_unique<Impl>()) {
   beast::error_code error;
   impl_->socket.connect(tcp::endpoint(asio::ip::make_address("127.0.0.1"), port), error);
-  const std::string request = "GET /api/v1/events HTTP/1.1\r\nHost: 127.0.0.1:" +
-                              std::to_string(port) + "\r\nAccept: text/event-stream\r\n\r\n";
+  const std::string request =
+      "GET /api/v1/events HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
+      "\r\nAccept: text/event-stream\r\n\r\n";
   if (!error) asio::write(impl_->socket, asio::buffer(request), error);
 }
 
 EventReader::~EventReader() = default;
 
-int EventReader::status() const { return impl_->status; }
+int EventReader::status() const {
+  return impl_->status;
+}
 
 std::vector<std::string> EventReader::Read(std::chrono::milliseconds time, size_t count) {
   std::vector<std::string> events;

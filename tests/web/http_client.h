@@ -11,7 +11,7 @@
 namespace webtest {
 
 struct HttpReply {
-  int status = 0;  // 0: no answer came
+  int status = 0;                              // 0: no answer came
   std::map<std::string, std::string> headers;  // names in lower case
   std::string body;
 };

@@ -12,12 +12,9 @@ nlohmann::json ModelDouble::State() {
   for (const RvSimWindow& w : windows_) windows.push_back(rvweb::WindowJson(w));
   nlohmann::json faults = nlohmann::json::array();
   for (const rvsim::FaultSpec& f : faults_) faults.push_back(rvweb::FaultJson(f));
-  return {{"revision", revision_.load()},
-          {"windows", windows},
-          {"connections", nlohmann::json::array()},
-          {"faults", faults},
-          {"config", rvweb::ConfigJson(config_)},
-          {"traceNext", trace_.size()}};
+  return {{"revision", revision_.load()},           {"windows", windows},
+          {"connections", nlohmann::json::array()}, {"faults", faults},
+          {"config", rvweb::ConfigJson(config_)},   {"traceNext", trace_.size()}};
 }
 
 nlohmann::json ModelDouble::TraceSince(uint64_t since, size_t limit) {

@@ -74,7 +74,9 @@ class ServerWeb : public ::testing::Test {
   std::unique_ptr<rvweb::WebServer> web_;
 };
 
-TEST_F(ServerWeb, AnswersEveryScenario) { CheckRequestScenarios(web_->Port()); }
+TEST_F(ServerWeb, AnswersEveryScenario) {
+  CheckRequestScenarios(web_->Port());
+}
 
 TEST_F(ServerWeb, TheWallShowsTheWindowsTheCallsMade) {
   const int32_t handle = ShowWindow("Yard <b>&</b>");
@@ -103,8 +105,8 @@ TEST_F(ServerWeb, TheTraceIsReadOnFromWhereTheReaderLeftIt) {
   const json all = Get("/api/v1/trace?since=0");
   ASSERT_EQ(all["calls"].size(), 5u);
   EXPECT_EQ(all["calls"][0]["seq"], 0);
-  EXPECT_EQ(all["calls"][0]["line"], "NTRVOpenVideoConnection(\"simulator\") = " +
-                                         std::to_string(handle));
+  EXPECT_EQ(all["calls"][0]["line"],
+            "NTRVOpenVideoConnection(\"simulator\") = " + std::to_string(handle));
   EXPECT_EQ(all["next"], 5);
   const json two = Get("/api/v1/trace?since=1&limit=2");
   ASSERT_EQ(two["calls"].size(), 2u);
@@ -132,8 +134,9 @@ TEST_F(ServerWeb, AFaultAddedOverRestFailsTheNextMatchingCall) {
 
 TEST_F(ServerWeb, ConfigurationAndResetEmptyTheWall) {
   ShowWindow("Gate");
-  HttpReply reply = Send("PUT", "/api/v1/config",
-                         R"({"hosts":["wall-server"],"sources":[{"id":31,"name":"North Door"}],"limit":2})");
+  HttpReply reply =
+      Send("PUT", "/api/v1/config",
+           R"({"hosts":["wall-server"],"sources":[{"id":31,"name":"North Door"}],"limit":2})");
   ASSERT_EQ(reply.status, 200) << reply.body;
   EXPECT_TRUE(Get("/api/v1/wall")["windows"].empty());
   EXPECT_EQ(rvsim::CallOpen(sim_, kOwner, "simulator"), -1);

@@ -60,8 +60,8 @@ TEST_F(WebPort, AnswersEveryScenario) {
 
 TEST_F(WebPort, ChangesReachTheModel) {
   Start();
-  HttpReply reply = Send("POST", "/api/v1/faults",
-                         R"({"function":"NTRVSetHue","from":2,"count":-1,"result":7})");
+  HttpReply reply =
+      Send("POST", "/api/v1/faults", R"({"function":"NTRVSetHue","from":2,"count":-1,"result":7})");
   EXPECT_EQ(reply.status, 201) << reply.body;
   ASSERT_EQ(model_.Faults().size(), 1u);
   EXPECT_EQ(model_.Faults()[0].function, "NTRVSetHue");

@@ -45,8 +45,9 @@ std::vector<TraceLine> CallTrace::LinesSince(uint64_t since, size_t max) const {
   for (uint64_t seq = first; seq < nextSeq_ && lines.size() < max; ++seq) {
     const size_t index = static_cast<size_t>(seq - FirstSeq());
     const size_t start = static_cast<size_t>(starts_[index] - dropped_);
-    const size_t end = index + 1 < starts_.size() ? static_cast<size_t>(starts_[index + 1] - dropped_)
-                                                  : text_.size();
+    const size_t end = index + 1 < starts_.size()
+                           ? static_cast<size_t>(starts_[index + 1] - dropped_)
+                           : text_.size();
     lines.push_back({seq, text_.substr(start, end - start - 1)});
   }
   return lines;

@@ -1,7 +1,6 @@
 #include "event_stream.h"
 
 #include <algorithm>
-
 #include <boost/asio/bind_executor.hpp>
 #include <boost/asio/write.hpp>
 
@@ -73,11 +72,11 @@ void EventStream::Arm() {
   if (armed_ || stopped_ || subscribers_.empty()) return;
   armed_ = true;
   timer_.expires_after(timing_.interval);
-  timer_.async_wait(asio::bind_executor(strand_, [self = shared_from_this()](
-                                                     const boost::system::error_code& error) {
-    self->armed_ = false;
-    if (!error) self->Tick();
-  }));
+  timer_.async_wait(asio::bind_executor(
+      strand_, [self = shared_from_this()](const boost::system::error_code& error) {
+        self->armed_ = false;
+        if (!error) self->Tick();
+      }));
 }
 
 void EventStream::Refresh() {
@@ -85,8 +84,8 @@ void EventStream::Refresh() {
   if (event_ != nullptr && revision == revision_) return;
   revision_ = revision;
   ++generation_;
-  event_ = std::make_shared<const std::string>("event: state\ndata: " +
-                                               DumpJson(FullState(model_, instance_)) + "\n\n");
+  event_ = std::make_shared<const std::string>(
+      "event: state\ndata: " + DumpJson(FullState(model_, instance_)) + "\n\n");
 }
 
 void EventStream::Tick() {

@@ -1,9 +1,8 @@
 #include "http_session.h"
 
-#include <optional>
-
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
+#include <optional>
 
 #include "rest_api.h"
 
@@ -66,10 +65,9 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     parser_->body_limit(kBodyLimit);
     parser_->header_limit(kHeaderLimit);
     stream_.expires_after(kIdleTimeout);
-    http::async_read(stream_, buffer_, *parser_,
-                     [self = shared_from_this()](beast::error_code error, size_t) {
-                       self->OnRead(error);
-                     });
+    http::async_read(
+        stream_, buffer_, *parser_,
+        [self = shared_from_this()](beast::error_code error, size_t) { self->OnRead(error); });
   }
 
  private:
@@ -94,8 +92,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     const int refused = CheckRequest(context_->policy, FactsOf(request), &reason);
     if (refused != 0) return Answer(ErrorAnswer(refused, reason), request.version(), false, head);
     const std::string target(request.target());
-    if (request.method() == http::verb::get &&
-        target.substr(0, target.find('?')) == kEventsPath) {
+    if (request.method() == http::verb::get && target.substr(0, target.find('?')) == kEventsPath) {
       return Subscribe(request.version());
     }
     const ApiAnswer answer =

@@ -3,10 +3,9 @@
 // API or hands the connection to the event stream.
 #pragma once
 
+#include <boost/asio/ip/tcp.hpp>
 #include <memory>
 #include <string>
-
-#include <boost/asio/ip/tcp.hpp>
 
 #include "event_stream.h"
 #include "request_guard.h"

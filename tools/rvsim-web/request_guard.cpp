@@ -53,7 +53,9 @@ int Refuse(int status, const char* why, std::string* reason) {
 
 }  // namespace
 
-bool IsReadOnly(const std::string& method) { return method == "GET" || method == "HEAD"; }
+bool IsReadOnly(const std::string& method) {
+  return method == "GET" || method == "HEAD";
+}
 
 bool IsLoopbackAddress(const std::string& address) {
   return address.rfind("127.", 0) == 0 || address == "::1" || address == "[::1]" ||
@@ -66,7 +68,7 @@ GuardPolicy MakeGuardPolicy(const std::string& address, unsigned short port,
   policy.port = port;
   policy.token = token;
   policy.hostNames.push_back(address.find(':') != std::string::npos ? "[" + address + "]"
-                                                                      : address);
+                                                                    : address);
   if (IsLoopbackAddress(address)) {
     for (const char* name : {"localhost", "127.0.0.1", "[::1]"}) policy.hostNames.push_back(name);
   }

@@ -13,11 +13,12 @@ bool Fail(std::string* error, const std::string& why) {
 }
 
 // Reads body[key] as an integer in [low, high] when present.
-bool OptionalInteger(const json& body, const char* key, int64_t low, int64_t high,
-                     int64_t* value, std::string* error) {
+bool OptionalInteger(const json& body, const char* key, int64_t low, int64_t high, int64_t* value,
+                     std::string* error) {
   const auto found = body.find(key);
   if (found == body.end()) return true;
-  if (!found->is_number_integer()) return Fail(error, std::string("'") + key + "' must be an integer");
+  if (!found->is_number_integer())
+    return Fail(error, std::string("'") + key + "' must be an integer");
   // Past INT64_MAX only an unsigned number fits; every range here ends below it.
   const bool inRange =
       !(found->is_number_unsigned() && found->get<uint64_t>() > static_cast<uint64_t>(high)) &&

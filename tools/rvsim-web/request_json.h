@@ -2,9 +2,8 @@
 // JSON to the simulator's own records, with the reason when it is refused.
 #pragma once
 
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "sim_config.h"
 

@@ -52,7 +52,9 @@ void ServerWebModel::AddFault(const rvsim::FaultSpec& fault) {
   rvsim::AddFault(server_.simulator(), fault);
 }
 
-void ServerWebModel::ClearFaults() { rvsim::ClearFaults(server_.simulator()); }
+void ServerWebModel::ClearFaults() {
+  rvsim::ClearFaults(server_.simulator());
+}
 
 std::string ServerWebModel::Configure(const rvsim::ServerConfig& config) {
   rvsim::ConfigureWithLocked(server_.simulator(), config);

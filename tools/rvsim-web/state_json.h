@@ -2,9 +2,8 @@
 // screen, built from the simulator's own records.
 #pragma once
 
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "rvsim_window.h"
 #include "sim_config.h"

@@ -7,8 +7,8 @@
 namespace rvweb {
 
 struct WebAsset {
-  const char* path;          // "/index.html"
-  const char* contentType;   // "text/html; charset=utf-8"
+  const char* path;         // "/index.html"
+  const char* contentType;  // "text/html; charset=utf-8"
   const unsigned char* data;
   size_t size;
 };

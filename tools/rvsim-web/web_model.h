@@ -5,9 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "sim_config.h"
 

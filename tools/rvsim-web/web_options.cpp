@@ -8,7 +8,8 @@ namespace rvweb {
 namespace {
 
 bool ParsePort(const std::string& text, unsigned short* port) {
-  if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) {
+  if (text.empty() || text.size() > 5 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
     return false;
   }
   const long value = std::strtol(text.c_str(), nullptr, 10);

@@ -1,11 +1,10 @@
 #include "web_server.h"
 
-#include <chrono>
-#include <random>
-
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/strand.hpp>
+#include <chrono>
+#include <random>
 
 #include "event_stream.h"
 #include "http_session.h"
@@ -20,8 +19,8 @@ struct WebServer::State : std::enable_shared_from_this<WebServer::State> {
       : strand(asio::make_strand(io)), acceptor(strand), model(m) {}
 
   void Accept() {
-    acceptor.async_accept(strand, [self = shared_from_this()](const boost::system::error_code& error,
-                                                              tcp::socket socket) {
+    acceptor.async_accept(strand, [self = shared_from_this()](
+                                      const boost::system::error_code& error, tcp::socket socket) {
       if (error == asio::error::operation_aborted || !self->acceptor.is_open()) return;
       if (!error) ServeHttp(std::move(socket), self->context);
       self->Accept();
@@ -71,8 +70,8 @@ bool WebServer::Start(const WebOptions& options, std::string* error) {
     return false;
   }
   const std::string instance = NewInstance();
-  auto events = std::make_shared<EventStream>(state_->strand, state_->model, instance,
-                                              StreamTiming{});
+  auto events =
+      std::make_shared<EventStream>(state_->strand, state_->model, instance, StreamTiming{});
   state_->context = std::make_shared<const WebContext>(WebContext{
       state_->model, MakeGuardPolicy(options.listen, Port(), options.names, options.token),
       instance, events});
