@@ -73,7 +73,7 @@ void ModelDouble::ShowWindow(int32_t handle, int16_t x, const std::string& capti
 void ModelDouble::AddTraceLine(const std::string& line) {
   std::lock_guard<std::mutex> lock(mutex_);
   trace_.push_back(line);
-  ++revision_;
+  ++calls_;
 }
 
 std::vector<rvsim::FaultSpec> ModelDouble::Faults() {

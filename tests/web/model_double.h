@@ -14,7 +14,7 @@ namespace webtest {
 
 class ModelDouble : public rvweb::WebModel {
  public:
-  uint64_t Revision() override { return revision_; }
+  Changes Count() override { return {revision_, calls_}; }
   nlohmann::json State() override;
   nlohmann::json TraceSince(uint64_t since, size_t limit) override;
   void AddFault(const rvsim::FaultSpec& fault) override;
@@ -24,6 +24,7 @@ class ModelDouble : public rvweb::WebModel {
 
   // Shows a live window with `caption` at `x`; a new revision.
   void ShowWindow(int32_t handle, int16_t x, const std::string& caption);
+  // A call that changed nothing but the trace.
   void AddTraceLine(const std::string& line);
   std::vector<rvsim::FaultSpec> Faults();
   rvsim::ServerConfig Config();
@@ -31,6 +32,7 @@ class ModelDouble : public rvweb::WebModel {
  private:
   std::mutex mutex_;
   std::atomic<uint64_t> revision_{1};
+  std::atomic<uint64_t> calls_{0};
   std::vector<RvSimWindow> windows_;
   std::vector<rvsim::FaultSpec> faults_;
   std::vector<std::string> trace_;

@@ -152,8 +152,27 @@ TEST_F(WebPort, TheStreamCoalescesABurstAndEndsOnTheNewestState) {
   EXPECT_LE(events.size(), static_cast<size_t>(intervals + 3)) << "burst of " << intervals;
   const json last = json::parse(events.back());
   EXPECT_EQ(last["windows"][0]["caption"], "burst 399");
-  EXPECT_EQ(last["revision"], model_.Revision());
+  EXPECT_EQ(last["revision"], model_.Count().revision);
   EXPECT_TRUE(reader.Read(200ms).empty());  // nothing more once the state holds still
+}
+
+TEST_F(WebPort, CallsThatChangeNothingElseArePushedAtASlowerPace) {
+  Start();
+  EventReader reader(port());
+  ASSERT_EQ(reader.Read(2s, 1).size(), 1u);
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 100; ++i) {
+    model_.AddTraceLine("NTRVGetNumVideoSources(1001) = 1");
+    std::this_thread::sleep_for(5ms);
+  }
+  const auto polling = std::chrono::steady_clock::now() - start;
+  const std::vector<std::string> events = reader.Read(600ms);
+  ASSERT_FALSE(events.empty());
+  const auto paces = std::chrono::duration_cast<std::chrono::milliseconds>(polling).count() / 250;
+  EXPECT_LE(events.size(), static_cast<size_t>(paces + 2)) << "over " << paces << " paces";
+  const json last = json::parse(events.back());
+  EXPECT_EQ(last["traceNext"], 100);  // in the end every call is told of
+  EXPECT_EQ(last["trace"].size(), 100u);
 }
 
 TEST_F(WebPort, APageThatLeavesIsDropped) {

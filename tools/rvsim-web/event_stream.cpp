@@ -48,7 +48,7 @@ bool EventStream::Subscribe(asio::ip::tcp::socket& socket) {
   auto subscriber = std::make_shared<Subscriber>(std::move(socket));
   subscribers_.push_back(subscriber);
   count_ = subscribers_.size();
-  Refresh();
+  Refresh(true);
   subscriber->sentGeneration = generation_;
   Push(subscriber, std::make_shared<const std::string>(kStreamHeader + *event_));
   WatchForClose(subscriber);
@@ -79,17 +79,19 @@ void EventStream::Arm() {
       }));
 }
 
-void EventStream::Refresh() {
-  const uint64_t revision = model_.Revision();
-  if (event_ != nullptr && revision == revision_) return;
-  revision_ = revision;
+void EventStream::Refresh(bool callsToo) {
+  const WebModel::Changes count = model_.Count();
+  const bool moved = count.revision != built_.revision || (callsToo && count.calls != built_.calls);
+  if (event_ != nullptr && !moved) return;
+  built_ = count;
+  builtAt_ = Clock::now();
   ++generation_;
   event_ = std::make_shared<const std::string>(
       "event: state\ndata: " + DumpJson(FullState(model_, instance_)) + "\n\n");
 }
 
 void EventStream::Tick() {
-  Refresh();
+  Refresh(Clock::now() - builtAt_ >= timing_.calls);
   const Clock::time_point now = Clock::now();
   static const Payload heartbeat = std::make_shared<const std::string>(kHeartbeat);
   for (const auto& subscriber : std::vector<std::shared_ptr<Subscriber>>(subscribers_)) {

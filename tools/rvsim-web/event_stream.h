@@ -1,6 +1,7 @@
 // The live push: pages subscribed to /api/v1/events get the whole state as a
 // Server-Sent Event whenever the model's revision moves on, at most once per
-// interval however fast changes come. A page that reads slowly is sent only
+// interval however fast changes come; calls that change nothing but the trace
+// are pushed at a slower pace, so a host polling hard costs little. A page that reads slowly is sent only
 // the newest state when it is ready again, so nothing piles up; an idle
 // stream gets a comment line now and then, so a vanished page is noticed.
 #pragma once
@@ -24,6 +25,7 @@ using Strand = boost::asio::strand<boost::asio::io_context::executor_type>;
 
 struct StreamTiming {
   std::chrono::milliseconds interval{25};  // the shortest time between two pushes
+  std::chrono::milliseconds calls{250};    // ... when only calls were served
   std::chrono::seconds heartbeat{15};      // a comment line after this long without a push
   size_t maxSubscribers = 64;
 };
@@ -47,8 +49,9 @@ class EventStream : public std::enable_shared_from_this<EventStream> {
 
   void Arm();
   void Tick();
-  // Builds the state's event anew when the model moved on since the last one.
-  void Refresh();
+  // Builds the state's event anew when the model moved on since the last one
+  // (or, with `callsToo`, when calls were served since).
+  void Refresh(bool callsToo);
   void Push(const std::shared_ptr<Subscriber>& subscriber, Payload payload);
   void WatchForClose(const std::shared_ptr<Subscriber>& subscriber);
   void Drop(const std::shared_ptr<Subscriber>& subscriber);
@@ -62,7 +65,8 @@ class EventStream : public std::enable_shared_from_this<EventStream> {
   bool stopped_ = false;
   std::vector<std::shared_ptr<Subscriber>> subscribers_;
   std::atomic<size_t> count_{0};
-  uint64_t revision_ = 0;
+  WebModel::Changes built_{0, 0};  // the count the event was built at
+  std::chrono::steady_clock::time_point builtAt_;
   uint64_t generation_ = 0;  // counts the events built
   Payload event_;
 };

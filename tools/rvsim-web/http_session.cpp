@@ -65,12 +65,35 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     parser_->body_limit(kBodyLimit);
     parser_->header_limit(kHeaderLimit);
     stream_.expires_after(kIdleTimeout);
+    http::async_read_header(
+        stream_, buffer_, *parser_,
+        [self = shared_from_this()](beast::error_code error, size_t) { self->OnHeader(error); });
+  }
+
+ private:
+  // A client that waits for "100 Continue" before its body (curl does for a
+  // larger one) is told to go on, unless the body is already known too large.
+  void OnHeader(beast::error_code error) {
+    if (error) return OnRead(error);
+    const auto& header = parser_->get();
+    const auto expect = header.find(http::field::expect);
+    const bool waits = expect != header.end() && beast::iequals(expect->value(), "100-continue");
+    if (!waits || parser_->is_done()) return ReadBody();
+    continue_ = std::make_shared<http::response<http::empty_body>>(http::status::continue_,
+                                                                   header.version());
+    http::async_write(stream_, *continue_,
+                      [self = shared_from_this()](beast::error_code failure, size_t) {
+                        if (failure) return self->Close();
+                        self->ReadBody();
+                      });
+  }
+
+  void ReadBody() {
     http::async_read(
         stream_, buffer_, *parser_,
         [self = shared_from_this()](beast::error_code error, size_t) { self->OnRead(error); });
   }
 
- private:
   void OnRead(beast::error_code error) {
     if (error == http::error::body_limit) {
       return Answer(ErrorAnswer(413, "the body is over " + std::to_string(kBodyLimit) + " bytes"),
@@ -141,6 +164,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   beast::flat_buffer buffer_;
   std::optional<http::request_parser<http::string_body>> parser_;
   std::shared_ptr<Response> response_;
+  std::shared_ptr<http::response<http::empty_body>> continue_;
   std::shared_ptr<const WebContext> context_;
   char drain_[4096] = {};
   size_t drained_ = 0;

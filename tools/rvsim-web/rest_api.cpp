@@ -1,6 +1,7 @@
 #include "rest_api.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <cstdlib>
 
 #include "request_json.h"
@@ -124,6 +125,9 @@ ApiAnswer ErrorAnswer(int status, const std::string& reason) {
 
 json FullState(WebModel& model, const std::string& instance) {
   json state = model.State();
+  const uint64_t next = state["traceNext"].get<uint64_t>();
+  state["trace"] = model.TraceSince(next - std::min<uint64_t>(next, kPushedTraceLines),
+                                    kPushedTraceLines)["calls"];
   state["instance"] = instance;
   state["screen"] = ScreenJson();
   state["functions"] = FunctionNamesJson();
@@ -155,7 +159,7 @@ ApiAnswer AnswerRequest(const ApiRequest& request, WebModel& model, const std::s
   if (path == "/api/v1/reset") {
     if (request.method != "POST") return NotAllowed("POST");
     model.Reset();
-    return JsonAnswer(200, {{"reset", true}, {"revision", model.Revision()}});
+    return JsonAnswer(200, {{"reset", true}, {"revision", model.Count().revision}});
   }
   if (path == kEventsPath) return NotAllowed("GET");
   return ErrorAnswer(404, "no such resource");

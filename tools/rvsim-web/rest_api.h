@@ -13,6 +13,9 @@ namespace rvweb {
 constexpr const char* kEventsPath = "/api/v1/events";
 constexpr size_t kTraceDefaultLimit = 1000;
 constexpr size_t kTraceMaxLimit = 10000;
+// The newest trace lines every state carries, so a page following the
+// stream needs no request of its own while calls come.
+constexpr uint64_t kPushedTraceLines = 100;
 
 struct ApiRequest {
   std::string method;
@@ -28,8 +31,9 @@ struct ApiAnswer {
   std::string allow;                // the methods a path takes, for 405
 };
 
-// Everything the page shows: the model's state with the screen, the library's
-// function names and `instance`, which tells one run of the server from the next.
+// Everything the page shows: the model's state with the newest trace lines
+// ("trace"), the screen, the library's function names and `instance`, which
+// tells one run of the server from the next.
 nlohmann::json FullState(WebModel& model, const std::string& instance);
 
 ApiAnswer AnswerRequest(const ApiRequest& request, WebModel& model, const std::string& instance);

@@ -7,9 +7,9 @@ namespace rvweb {
 
 using nlohmann::json;
 
-uint64_t ServerWebModel::Revision() {
+WebModel::Changes ServerWebModel::Count() {
   const rvsim::SimStats stats = rvsim::Stats(server_.simulator());
-  return stats.revision << 32 ^ static_cast<uint32_t>(stats.callCount);
+  return {stats.revision, static_cast<uint64_t>(stats.callCount)};
 }
 
 json ServerWebModel::State() {

@@ -12,9 +12,7 @@ class ServerWebModel : public WebModel {
  public:
   explicit ServerWebModel(rvsimd::Server& server) : server_(server) {}
 
-  // Moves on with the model's revision and with every call served, so the
-  // trace and the connections' last calls are pushed too.
-  uint64_t Revision() override;
+  Changes Count() override;
   nlohmann::json State() override;
   nlohmann::json TraceSince(uint64_t since, size_t limit) override;
   void AddFault(const rvsim::FaultSpec& fault) override;

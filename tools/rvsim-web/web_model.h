@@ -16,8 +16,14 @@ class WebModel {
  public:
   virtual ~WebModel() = default;
 
-  // Changes whenever anything the page shows changes.
-  virtual uint64_t Revision() = 0;
+  // Where the model stands: `revision` moves on with every change of the wall,
+  // the faults or the configuration; `calls` with every library call served
+  // (the trace and the connections' last calls), also one that changed nothing.
+  struct Changes {
+    uint64_t revision;
+    uint64_t calls;
+  };
+  virtual Changes Count() = 0;
   // The wall and everything beside it, in the shape of StateJson (state_json.h).
   virtual nlohmann::json State() = 0;
   // The trace lines numbered `since` on, oldest first, at most `limit`

@@ -235,8 +235,21 @@ function drawTrace() {
   $('trace-count').textContent = shown + ' of the last ' + view.traceLines.length;
 }
 
-// Fetches the lines after those held, at most traceKeep of the newest; one
-// fetch at a time, and once more when the stream told of newer ones meanwhile.
+// Takes the lines numbered from view.traceNext on, keeping the newest traceKeep.
+function addTraceLines(lines) {
+  for (const t of lines) {
+    if (t.seq < view.traceNext) continue;
+    view.traceLines.push(t);
+    view.traceNext = t.seq + 1;
+  }
+  if (view.traceLines.length > traceKeep) {
+    view.traceLines.splice(0, view.traceLines.length - traceKeep);
+  }
+  drawTrace();
+}
+
+// Fetches the lines a push did not carry (at most traceKeep of the newest);
+// one fetch at a time, and once more when newer ones were told of meanwhile.
 async function fetchTrace(latest) {
   view.traceLatest = Math.max(view.traceLatest, latest);
   if (view.traceBusy) { view.traceAgain = true; return; }
@@ -248,18 +261,27 @@ async function fetchTrace(latest) {
       const r = await fetch(api + '/trace?since=' + since + '&limit=' + traceKeep);
       if (!r.ok) break;
       const t = await r.json();
-      for (const c of t.calls) view.traceLines.push(c);
-      if (view.traceLines.length > traceKeep) {
-        view.traceLines.splice(0, view.traceLines.length - traceKeep);
-      }
-      view.traceNext = t.next;
-      drawTrace();
+      view.traceNext = Math.max(view.traceNext, since);
+      addTraceLines(t.calls);
     } while (view.traceAgain);
   } catch (e) {
     // The stream's own reconnection brings the next attempt.
   } finally {
     view.traceBusy = false;
   }
+}
+
+// The lines a state carries are the newest; when lines the page still keeps
+// room for came before them, those are fetched.
+function followTrace(state) {
+  const pushed = state.trace || [];
+  const gap = pushed.length ? pushed[0].seq > view.traceNext : state.traceNext > view.traceNext;
+  if (gap && state.traceNext - view.traceNext <= traceKeep) {
+    fetchTrace(state.traceNext);
+    return;
+  }
+  if (gap) view.traceNext = pushed.length ? pushed[0].seq : state.traceNext;
+  addTraceLines(pushed);
 }
 
 // ---- The live state ------------------------------------------------------
@@ -279,7 +301,7 @@ function showState(state) {
   drawConfig(state);
   $('revision').textContent = 'revision ' + state.revision;
   document.body.dataset.revision = state.revision;
-  if (state.traceNext !== view.traceNext) fetchTrace(state.traceNext);
+  followTrace(state);
 }
 
 function setLink(up) {
