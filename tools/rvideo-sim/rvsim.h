@@ -63,6 +63,10 @@ int RvSimWall(RvSimWindow* windows, int capacity);
 int RvSimUseServer(const char* hostName);
 // "host:port" of the server the controls go to; "" for this process's simulator.
 const char* RvSimServerName(void);
+// Off (0), every host name stays in this process, whatever its form or
+// RVSIM_SERVER says: for programs that open names they did not choose (the
+// fuzzers). On (1) from the start.
+void RvSimSetNetwork(int on);
 
 #ifdef __cplusplus
 }

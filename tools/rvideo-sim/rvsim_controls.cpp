@@ -6,6 +6,7 @@
 #include "local_simulator.h"
 #include "remote_controls.h"
 #include "rvsim.h"
+#include "server_route.h"
 #include "sim_controls.h"
 
 namespace {
@@ -97,6 +98,10 @@ int RvSimUseServer(const char* hostName) {
 
 const char* RvSimServerName(void) {
   return Remote().ServerName();
+}
+
+void RvSimSetNetwork(int on) {
+  rvsim::SetNetworkAllowed(on != 0);
 }
 
 }  // extern "C"

@@ -1,5 +1,6 @@
 #include "server_route.h"
 
+#include <atomic>
 #include <cstdlib>
 
 namespace rvsim {
@@ -13,6 +14,8 @@ long NumberOr(const char* text, long low, long high, long fallback) {
   if (*end != '\0' || value < low || value > high) return fallback;
   return value;
 }
+
+std::atomic<bool> networkAllowed{true};
 
 NetworkSettings ReadSettings() {
   NetworkSettings settings;
@@ -50,7 +53,7 @@ bool SplitHostPort(const std::string& text, std::string* host, uint16_t* port) {
 
 ServerRoute RouteFor(const char* hostName) {
   ServerRoute route;
-  if (hostName == nullptr) return route;
+  if (hostName == nullptr || !networkAllowed) return route;
   const NetworkSettings& settings = Settings();
   if (!settings.server.empty()) {
     route.network = true;
@@ -64,6 +67,10 @@ ServerRoute RouteFor(const char* hostName) {
   route.network = SplitHostPort(hostName, &route.host, &route.port);
   if (route.network) route.openName = route.host;
   return route;
+}
+
+void SetNetworkAllowed(bool allowed) {
+  networkAllowed = allowed;
 }
 
 }  // namespace rvsim

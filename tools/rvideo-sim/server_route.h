@@ -37,8 +37,12 @@ struct ServerRoute {
   std::string openName;  // the host name the server is asked to open
 };
 
-// Where `hostName` goes by the rules above; a null name stays in-process.
+// Where `hostName` goes by the rules above; a null name stays in-process,
+// and so does every name while the network is switched off.
 ServerRoute RouteFor(const char* hostName);
+
+// On at the start; off, no host name leaves the process (RvSimSetNetwork).
+void SetNetworkAllowed(bool allowed);
 
 // "host:port" split when it ends in a port of 1 to 65535 ("[::1]:port" too);
 // false, with `host` and `port` untouched, otherwise.
