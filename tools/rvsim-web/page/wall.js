@@ -237,11 +237,13 @@ function drawTrace() {
 
 // Takes the lines numbered from view.traceNext on, keeping the newest traceKeep.
 function addTraceLines(lines) {
+  const before = view.traceNext;
   for (const t of lines) {
     if (t.seq < view.traceNext) continue;
     view.traceLines.push(t);
     view.traceNext = t.seq + 1;
   }
+  if (view.traceNext === before) return;
   if (view.traceLines.length > traceKeep) {
     view.traceLines.splice(0, view.traceLines.length - traceKeep);
   }
