@@ -13,8 +13,6 @@
 
 #include "wire_client.h"
 
-extern char** environ;
-
 namespace rvsimdtest {
 namespace {
 
@@ -32,6 +30,7 @@ class Program {
     std::vector<std::string> args = {program, "--port", "0"};
     if (!config_file.empty()) args.insert(args.end(), {"--config", config_file});
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
     if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)

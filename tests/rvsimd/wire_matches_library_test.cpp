@@ -2,13 +2,14 @@
 // the network server: every result, output, trace line and window must match.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "rvideo-sim/ntrv_exports.h"
 #include "rvideo-sim/rvsim.h"
 #include "server_run.h"
+#include "sim/video_library_api.h"
 #include "wire_client.h"
 #include "wire_reads.h"
 
@@ -75,8 +76,9 @@ std::vector<CallRequest> Scenario() {
   };
 }
 
-// The in-process library through its exports, as the driver calls it.
+// The in-process library through its exports, bound by name as the driver binds them.
 CallAnswer CallLocally(const CallRequest& c) {
+  const simtest::VideoLibraryApi& api = simtest::Api();
   CallAnswer answer;
   answer.function = c.function;
   const char* text = c.hasText ? c.text.c_str() : nullptr;
@@ -84,60 +86,60 @@ CallAnswer CallLocally(const CallRequest& c) {
   VideoSourceInfo info{};
   switch (c.function) {
     case 0:
-      answer.result = NTRVOpenVideoConnection(text);
+      answer.result = api.open(text);
       break;
     case 1:
-      answer.result = NTRVCloseVideoConnection(h);
+      answer.result = api.close(h);
       break;
     case 2:
-      answer.result = NTRVGetNumVideoSources(h, c.hasOut ? &answer.count : nullptr);
+      answer.result = api.numSources(h, c.hasOut ? &answer.count : nullptr);
       break;
     case 3:
-      answer.result = NTRVGetVideoSourceInfo(h, c.byte, c.hasOut ? &info : nullptr);
+      answer.result = api.sourceInfo(h, c.byte, c.hasOut ? &info : nullptr);
       answer.sourceId = info.id;
       answer.sourceName = info.name;
       break;
     case 4:
-      answer.result = NTRVSelectVideoSource(h, c.value);
+      answer.result = api.select(h, c.value);
       break;
     case 5:
-      answer.result = NTRVMotionVideo(h);
+      answer.result = api.motion(h);
       break;
     case 6:
-      answer.result = NTRVStillVideo(h);
+      answer.result = api.still(h);
       break;
     case 7:
-      answer.result = NTRVHideVideo(h);
+      answer.result = api.hide(h);
       break;
     case 8:
-      answer.result = NTRVSetVideoPosition(h, c.rect[0], c.rect[1], c.rect[2], c.rect[3]);
+      answer.result = api.position(h, c.rect[0], c.rect[1], c.rect[2], c.rect[3]);
       break;
     case 9:
-      answer.result = NTRVSetZOrder(h, c.value);
+      answer.result = api.zOrder(h, c.value);
       break;
     case 10:
-      answer.result = NTRVSetVideoCaption(h, text);
+      answer.result = api.caption(h, text);
       break;
     case 11:
-      answer.result = NTRVSetZoom(h, c.rect[0], c.rect[1], c.rect[2], c.rect[3]);
+      answer.result = api.zoom(h, c.rect[0], c.rect[1], c.rect[2], c.rect[3]);
       break;
     case 12:
-      answer.result = NTRVSetBrightness(h, c.byte);
+      answer.result = api.brightness(h, c.byte);
       break;
     case 13:
-      answer.result = NTRVSetContrast(h, c.byte);
+      answer.result = api.contrast(h, c.byte);
       break;
     case 14:
-      answer.result = NTRVSetSaturation(h, c.byte);
+      answer.result = api.saturation(h, c.byte);
       break;
     case 15:
-      answer.result = NTRVSetHue(h, c.byte);
+      answer.result = api.hue(h, c.byte);
       break;
     case 16:
-      answer.result = NTRVColorKey(h, c.value);
+      answer.result = api.colorKey(h, c.value);
       break;
     default:
-      answer.result = NTRVInsertionMode(h, c.byte);
+      answer.result = api.insertionMode(h, c.byte);
       break;
   }
   return answer;
@@ -167,10 +169,11 @@ TEST(WireMatchesLibrary, SameCallsGiveSameResultsTraceAndWall) {
 
   std::vector<RvSimWindow> localWall(4);
   localWall.resize(static_cast<size_t>(RvSimWall(localWall.data(), 4)));
-  std::vector<std::string> local_windows;
-  for (const RvSimWindow& window : localWall) local_windows.push_back(Describe(window));
-  std::vector<std::string> wire_windows;
-  for (const RvSimWindow& window : ReadWall(client)) wire_windows.push_back(Describe(window));
+  const std::vector<RvSimWindow> wireWall = ReadWall(client);
+  std::vector<std::string> local_windows(localWall.size());
+  std::transform(localWall.begin(), localWall.end(), local_windows.begin(), Describe);
+  std::vector<std::string> wire_windows(wireWall.size());
+  std::transform(wireWall.begin(), wireWall.end(), wire_windows.begin(), Describe);
   EXPECT_EQ(wire_windows.size(), 1u);
   EXPECT_EQ(wire_windows, local_windows);
 

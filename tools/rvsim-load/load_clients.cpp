@@ -99,7 +99,8 @@ void RunClient(uint16_t port, Workload workload, Shared& shared, ClientTally& ta
 
 double Percentile(std::vector<uint32_t>& values, double fraction) {
   if (values.empty()) return 0;
-  const size_t at = std::min(values.size() - 1, static_cast<size_t>(fraction * values.size()));
+  const size_t at = std::min(values.size() - 1,
+                             static_cast<size_t>(fraction * static_cast<double>(values.size())));
   std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(at), values.end());
   return values[at] / 1000.0;
 }
@@ -111,6 +112,7 @@ LoadResult RunLoad(uint16_t port, int connections, Workload workload,
   Shared shared;
   std::vector<ClientTally> tallies(static_cast<size_t>(connections));
   std::vector<std::thread> threads;
+  threads.reserve(static_cast<size_t>(connections));
   for (int i = 0; i < connections; ++i) {
     threads.emplace_back(
         [&, i] { RunClient(port, workload, shared, tallies[static_cast<size_t>(i)]); });

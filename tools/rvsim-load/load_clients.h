@@ -15,7 +15,7 @@ struct LoadResult {
   double p50Micros = 0;
   double p99Micros = 0;
   uint64_t errors = 0;  // answers that were not the expected result
-  double CallsPerSecond() const { return seconds > 0 ? calls / seconds : 0; }
+  double CallsPerSecond() const { return seconds > 0 ? static_cast<double>(calls) / seconds : 0; }
 };
 
 // What a client does before its loop and the frame it sends each time.

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -64,9 +65,7 @@ rvsimload::LoadResult Median(std::vector<rvsimload::LoadResult> results) {
   return results[results.size() / 2];
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   Options options;
   if (!Parse(argc, argv, &options)) {
     std::fprintf(stderr,
@@ -128,4 +127,15 @@ int main(int argc, char** argv) {
   serverThread.join();
   echoThread.join();
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "rvsim-load: %s\n", failure.what());
+    return 1;
+  }
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 #include <mutex>
 #include <string>
@@ -81,7 +80,7 @@ int32_t ServeWindowCall(Simulator& sim, Owner owner, const char* function, int32
     const RvSimWindow before = *window;
     result = work(sim, *window);
     const RvSimWindow* after = sim.server.Window(handle, owner);
-    if (after == nullptr || std::memcmp(&before, after, sizeof before) != 0) ++sim.revision;
+    if (after == nullptr || !SameWindow(before, *after)) ++sim.revision;
   }
   TraceCall(sim, function, arguments, result);
   return result;

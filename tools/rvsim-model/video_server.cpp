@@ -33,6 +33,17 @@ RvSimWindow FreshWindow(int32_t handle) {
 
 }  // namespace
 
+bool SameWindow(const RvSimWindow& a, const RvSimWindow& b) {
+  return a.handle == b.handle && a.sourceId == b.sourceId &&
+         std::memcmp(a.sourceName, b.sourceName, sizeof a.sourceName) == 0 && a.x == b.x &&
+         a.y == b.y && a.width == b.width && a.height == b.height && a.zoomX == b.zoomX &&
+         a.zoomY == b.zoomY && a.zoomWidth == b.zoomWidth && a.zoomHeight == b.zoomHeight &&
+         a.zOrder == b.zOrder && std::memcmp(a.caption, b.caption, sizeof a.caption) == 0 &&
+         a.colorKey == b.colorKey && a.insertionMode == b.insertionMode &&
+         a.brightness == b.brightness && a.contrast == b.contrast && a.saturation == b.saturation &&
+         a.hue == b.hue && a.state == b.state;
+}
+
 void VideoServer::Reset(const ServerConfig& config) {
   config_ = config;
   connections_.clear();

@@ -19,6 +19,9 @@ constexpr uint8_t kDefaultPicture = 128;  // brightness, contrast, saturation
 using Owner = uint32_t;
 constexpr Owner kLocalOwner = 0;
 
+// True when every field of `a` equals that of `b`.
+bool SameWindow(const RvSimWindow& a, const RvSimWindow& b);
+
 class VideoServer {
  public:
   // Drops every connection; handles start again at kFirstHandle.

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/video_library.h"
@@ -153,7 +154,8 @@ void ReadCallAnswer(ByteReader& in, CallAnswer* call) {
 }
 
 void WriteWindowText(ByteWriter& out, const char (&text)[80]) {
-  out.Text(std::string(text, strnlen(text, kWindowTextMax)), kWindowTextMax);
+  const char* end = std::find(text, text + kWindowTextMax, '\0');
+  out.Text(std::string(text, end), kWindowTextMax);
 }
 
 void ReadWindowText(ByteReader& in, char (&text)[80]) {

@@ -77,6 +77,6 @@ class ClientConnection : public std::enable_shared_from_this<ClientConnection> {
 void SendNow(boost::asio::ip::tcp::socket& socket, const rvproto::Answer& answer);
 
 // The most answer bytes a connection buffers before it stops taking requests.
-constexpr size_t kOutputBudget = 64 * 1024;
+constexpr size_t kOutputBudget = size_t{64} * 1024;
 
 }  // namespace rvsimd

@@ -2,6 +2,7 @@
 // standard output, failures on standard error; SIGINT or SIGTERM stops it.
 #include <boost/asio.hpp>
 #include <csignal>
+#include <exception>
 #include <iostream>
 
 #include "server.h"
@@ -10,7 +11,9 @@
 #include "simulator.h"
 #include "web_server.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   rvsimd::CommandLine line;
   std::string error;
   rvweb::WebOptions web;
@@ -62,4 +65,15 @@ int main(int argc, char** argv) {
   context.run();
   std::cout << "rvsimd: stopped" << std::endl;
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& failure) {
+    std::cerr << "rvsimd: " << failure.what() << "\n";
+    return 1;
+  }
 }

@@ -1,7 +1,9 @@
 #include "request_handler.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "core/bounded_text.h"
 #include "core/video_library.h"
 #include "ntrv_calls.h"
 #include "sim_controls.h"
@@ -64,7 +66,7 @@ int32_t Dispatch(Simulator& sim, Owner owner, const CallRequest& call, rvproto::
       const int32_t result =
           rvsim::CallGetSourceInfo(sim, owner, h, call.byte, call.hasOut ? &info : nullptr);
       out->sourceId = info.id;
-      out->sourceName.assign(info.name, strnlen(info.name, sizeof info.name - 1));
+      out->sourceName.assign(info.name, vpi::BoundedLength(info.name, sizeof info.name - 1));
       return result;
     }
     case 4:
