@@ -22,10 +22,35 @@ void CallTrace::Add(const char* function, const std::string& arguments, int32_t 
       std::string(function) + "(" + arguments + ") = " + std::to_string(result) + "\n";
   if (text_.size() + line.size() > kTraceLimit) {
     const size_t cut = text_.find('\n', text_.size() / 2);
-    text_.erase(0, cut == std::string::npos ? text_.size() : cut + 1);
+    const size_t erased = cut == std::string::npos ? text_.size() : cut + 1;
+    text_.erase(0, erased);
+    dropped_ += erased;
+    while (!starts_.empty() && starts_.front() < dropped_) starts_.pop_front();
   }
+  starts_.push_back(dropped_ + text_.size());
+  ++nextSeq_;
   text_ += line;
   AppendToFile(line);
+}
+
+void CallTrace::Clear() {
+  dropped_ += text_.size();
+  text_.clear();
+  starts_.clear();
+}
+
+std::vector<TraceLine> CallTrace::LinesSince(uint64_t since, size_t max) const {
+  std::vector<TraceLine> lines;
+  const uint64_t first = since < FirstSeq() ? FirstSeq() : since;
+  for (uint64_t seq = first; seq < nextSeq_ && lines.size() < max; ++seq) {
+    const size_t index = static_cast<size_t>(seq - FirstSeq());
+    const size_t start = static_cast<size_t>(starts_[index] - dropped_);
+    const size_t end = index + 1 < starts_.size()
+                           ? static_cast<size_t>(starts_[index + 1] - dropped_)
+                           : text_.size();
+    lines.push_back({seq, text_.substr(start, end - start - 1)});
+  }
+  return lines;
 }
 
 std::string QuoteText(const char* text) {

@@ -58,4 +58,10 @@ bool FaultRules::Check(const char* function, int32_t* result) {
   return hit;
 }
 
+std::vector<FaultSpec> FaultRules::Specs() const {
+  std::vector<FaultSpec> specs;
+  for (const Rule& rule : rules_) specs.push_back(rule.fault);
+  return specs;
+}
+
 }  // namespace rvsim

@@ -19,6 +19,8 @@ class FaultRules {
   void AddRandom(const std::string& function, int perMillion, int32_t result);
   // Drops every rule; the random draws start again from their seed.
   void Clear();
+  // The rules standing, in the order they were added.
+  std::vector<FaultSpec> Specs() const;
 
   // Counts this call against every rule naming `function` (or "*"); when the
   // first rule that covers it is found, stores its result in `result` and

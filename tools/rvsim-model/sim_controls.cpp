@@ -64,4 +64,25 @@ std::vector<RvSimWindow> WallSnapshot(Simulator& sim, uint64_t* revision) {
   return windows;
 }
 
+std::vector<FaultSpec> FaultList(Simulator& sim) {
+  Lock lock(sim.mutex);
+  return sim.faults.Specs();
+}
+
+ServerConfig CurrentConfig(Simulator& sim) {
+  Lock lock(sim.mutex);
+  return sim.server.Config();
+}
+
+void ConfigureWithLocked(Simulator& sim, const ServerConfig& config) {
+  Lock lock(sim.mutex);
+  ConfigureWith(sim, config);
+}
+
+std::vector<TraceLine> TraceSince(Simulator& sim, uint64_t since, size_t max, uint64_t* next) {
+  Lock lock(sim.mutex);
+  *next = sim.trace.NextSeq();
+  return sim.trace.LinesSince(since, max);
+}
+
 }  // namespace rvsim

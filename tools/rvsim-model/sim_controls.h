@@ -36,4 +36,14 @@ std::vector<int32_t> HandlesOf(Simulator& sim, Owner owner);
 // The open windows, oldest first, and the revision they belong to.
 std::vector<RvSimWindow> WallSnapshot(Simulator& sim, uint64_t* revision);
 
+// The fault rules standing and the configuration in force.
+std::vector<FaultSpec> FaultList(Simulator& sim);
+ServerConfig CurrentConfig(Simulator& sim);
+// ConfigureWith under the lock.
+void ConfigureWithLocked(Simulator& sim, const ServerConfig& config);
+
+// Up to `max` trace lines numbered `since` on, oldest first; `next` gets the
+// number the next line will have.
+std::vector<TraceLine> TraceSince(Simulator& sim, uint64_t since, size_t max, uint64_t* next);
+
 }  // namespace rvsim

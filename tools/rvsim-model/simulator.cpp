@@ -24,8 +24,15 @@ int& ThreadCallCount() {
 
 bool Configure(Simulator& sim, const char* text) {
   ServerConfig config = DefaultConfig();
+  std::string error;
+  const bool ok = text == nullptr || ParseConfig(text, &config, &error);
+  ConfigureWith(sim, config);
+  sim.configError = error;
+  return ok;
+}
+
+void ConfigureWith(Simulator& sim, const ServerConfig& config) {
   sim.configError.clear();
-  const bool ok = text == nullptr || ParseConfig(text, &config, &sim.configError);
   sim.server.Reset(config);
   sim.faults.Clear();
   for (const FaultSpec& fault : config.faults) sim.faults.Add(fault);
@@ -33,7 +40,6 @@ bool Configure(Simulator& sim, const char* text) {
   sim.callCount = 0;
   sim.badHandleCalls = 0;
   ++sim.revision;
-  return ok;
 }
 
 bool ConfigureFromFile(Simulator& sim, const char* path) {

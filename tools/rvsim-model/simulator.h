@@ -37,6 +37,10 @@ int& ThreadCallCount();
 // caller holds sim.mutex.
 bool Configure(Simulator& sim, const char* text);
 
+// Replaces the server with `config` (already read) as Configure does. The
+// caller holds sim.mutex.
+void ConfigureWith(Simulator& sim, const ServerConfig& config);
+
 // Configures from the file at `path` (at most 1 MiB) as Configure does; an
 // unreadable file leaves the default with "cannot read PATH" in `configError`.
 // The caller holds sim.mutex.

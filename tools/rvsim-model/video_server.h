@@ -39,6 +39,7 @@ class VideoServer {
   // The open handles of `owner`, oldest first.
   std::vector<int32_t> HandlesOf(Owner owner) const;
 
+  const ServerConfig& Config() const { return config_; }
   int SourceCount() const { return static_cast<int>(config_.sources.size()); }
   const SourceEntry& Source(int index) const { return config_.sources[index]; }
   const SourceEntry* SourceById(int32_t id) const;

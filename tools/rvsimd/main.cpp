@@ -7,19 +7,24 @@
 
 #include "server.h"
 #include "server_options.h"
+#include "server_web_model.h"
 #include "simulator.h"
+#include "web_server.h"
 
 namespace {
 
 int Run(int argc, char** argv) {
   rvsimd::CommandLine line;
   std::string error;
-  if (!rvsimd::ParseCommandLine(argc, argv, &line, &error)) {
-    std::cerr << "rvsimd: " << error << "\n" << rvsimd::kUsage;
+  rvweb::WebOptions web;
+  std::vector<char*> args;
+  if (!rvweb::SplitWebOptions(argc, argv, &web, &args, &error) ||
+      !rvsimd::ParseCommandLine(static_cast<int>(args.size()), args.data(), &line, &error)) {
+    std::cerr << "rvsimd: " << error << "\n" << rvsimd::kUsage << rvweb::WebOptionsHelp();
     return 2;
   }
   if (line.help) {
-    std::cout << rvsimd::kUsage;
+    std::cout << rvsimd::kUsage << rvweb::WebOptionsHelp();
     return 0;
   }
   rvsim::Simulator sim;
@@ -40,11 +45,22 @@ int Run(int argc, char** argv) {
     return 1;
   }
   std::cout << "rvsimd: listening on " << server.Address() << std::endl;
+  rvweb::ServerWebModel webModel(server);
+  rvweb::WebServer webPort(context, webModel);
+  if (web.enabled) {
+    if (!webPort.Start(web, &error)) {
+      std::cerr << "rvsimd: " << error << "\n";
+      return 1;
+    }
+    std::cout << "rvsimd: web page on http://" << web.listen << ":" << webPort.Port() << "/"
+              << std::endl;
+  }
   boost::asio::signal_set signals(context, SIGINT, SIGTERM);
   signals.async_wait([&](const boost::system::error_code& failure, int number) {
     if (failure) return;
     std::cout << "rvsimd: stopping (signal " << number << ")" << std::endl;
     server.Stop();
+    webPort.Stop();
   });
   context.run();
   std::cout << "rvsimd: stopped" << std::endl;
