@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/vpi_records.h"
+#include "library_paths.h"
 #include "platform/dialog_model.h"
 #include "rvideo-sim/rvsim.h"
 
@@ -59,12 +60,11 @@ struct HostLibraries {
   DialogModelControls dialogModel;
 };
 
-// Loads the stand-in and the simulator from `directory` (which ends in a
-// separator), then the driver at `driverPath`. False, with the reason in
+// Loads the stand-in and the simulator, then the driver, from `paths`. False, with the reason in
 // `error`, when the driver or its VpiMain cannot be had; a missing stand-in
 // or simulator only adds a line to `warnings`. The dialog model is looked up
 // in the driver and is simply absent where the driver shows a real dialog.
-bool LoadHostLibraries(const std::string& directory, const std::string& driverPath,
-                       HostLibraries* out, std::string* error, std::vector<std::string>* warnings);
+bool LoadHostLibraries(const LibraryPaths& paths, HostLibraries* out, std::string* error,
+                       std::vector<std::string>* warnings);
 
 }  // namespace vpihost
