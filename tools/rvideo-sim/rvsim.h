@@ -5,6 +5,8 @@
 
 #include <stdint.h>
 
+#include "../rvsim-model/rvsim_window.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -42,21 +44,6 @@ int RvSimCallCount(void);
 // Calls that named a handle which was not open (never opened or closed).
 int RvSimBadHandleCalls(void);
 int RvSimOpenConnections(void);
-
-enum { RVSIM_HIDDEN = 0, RVSIM_LIVE = 1, RVSIM_STILL = 2 };
-
-typedef struct RvSimWindow {
-  int32_t handle;    // connection carrying the window
-  int32_t sourceId;  // selected source id, -1 when none
-  char sourceName[80];
-  int16_t x, y, width, height;
-  int16_t zoomX, zoomY, zoomWidth, zoomHeight;
-  int32_t zOrder;
-  char caption[80];
-  int32_t colorKey;
-  uint8_t insertionMode, brightness, contrast, saturation, hue;
-  int32_t state;  // RVSIM_HIDDEN, RVSIM_LIVE, RVSIM_STILL
-} RvSimWindow;
 
 // Copies the windows of the open connections, in the order they were opened,
 // into `windows` (at most `capacity`); returns how many are open.

@@ -1,72 +1,70 @@
 // The controls that tests and the host console use to set up and watch the
-// simulated server.
+// process's simulated server.
 #include <mutex>
 
+#include "local_simulator.h"
 #include "rvsim.h"
-#include "simulator.h"
+#include "sim_controls.h"
 
 namespace {
 
 using Lock = std::lock_guard<std::mutex>;
+using rvsim::TheSimulator;
 
 }  // namespace
 
 extern "C" {
 
 int RvSimConfigure(const char* config) {
-  Lock lock(rvsim::SimulatorMutex());
-  return rvsim::Configure(rvsim::TheSimulator(), config) ? 0 : -1;
+  std::string error;
+  return rvsim::ConfigureLocked(TheSimulator(), config, &error) ? 0 : -1;
 }
 
 const char* RvSimConfigError(void) {
-  Lock lock(rvsim::SimulatorMutex());
-  return rvsim::TheSimulator().configError.c_str();
+  rvsim::Simulator& sim = TheSimulator();
+  Lock lock(sim.mutex);
+  return sim.configError.c_str();
 }
 
 void RvSimAddFault(const char* function, int from, int count, int32_t result) {
   if (function == nullptr) return;
-  Lock lock(rvsim::SimulatorMutex());
-  rvsim::TheSimulator().faults.Add({function, from, count, result});
+  rvsim::AddFault(TheSimulator(), {function, from, count, result});
 }
 
 void RvSimClearFaults(void) {
-  Lock lock(rvsim::SimulatorMutex());
-  rvsim::TheSimulator().faults.Clear();
+  rvsim::ClearFaults(TheSimulator());
 }
 
 const char* RvSimTrace(void) {
-  Lock lock(rvsim::SimulatorMutex());
-  return rvsim::TheSimulator().trace.Text().c_str();
+  rvsim::Simulator& sim = TheSimulator();
+  Lock lock(sim.mutex);
+  return sim.trace.Text().c_str();
 }
 
 void RvSimClearTrace(void) {
-  Lock lock(rvsim::SimulatorMutex());
-  rvsim::TheSimulator().trace.Clear();
+  rvsim::ClearTrace(TheSimulator());
 }
 
 void RvSimSetTracing(int on) {
-  Lock lock(rvsim::SimulatorMutex());
-  rvsim::TheSimulator().tracing = on != 0;
+  rvsim::SetTracing(TheSimulator(), on != 0);
 }
 
 int RvSimCallCount(void) {
-  Lock lock(rvsim::SimulatorMutex());
-  return rvsim::TheSimulator().callCount;
+  return rvsim::Stats(TheSimulator()).callCount;
 }
 
 int RvSimBadHandleCalls(void) {
-  Lock lock(rvsim::SimulatorMutex());
-  return rvsim::TheSimulator().badHandleCalls;
+  return rvsim::Stats(TheSimulator()).badHandleCalls;
 }
 
 int RvSimOpenConnections(void) {
-  Lock lock(rvsim::SimulatorMutex());
-  return rvsim::TheSimulator().server.OpenCount();
+  return rvsim::Stats(TheSimulator()).openWindows;
 }
 
 int RvSimWall(RvSimWindow* windows, int capacity) {
-  Lock lock(rvsim::SimulatorMutex());
-  return rvsim::TheSimulator().server.Wall(windows, capacity);
+  rvsim::Simulator& sim = TheSimulator();
+  Lock lock(sim.mutex);
+  return sim.server.Wall(windows, capacity);
 }
 
 }  // extern "C"

@@ -1,5 +1,6 @@
 #include "video_server.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -34,7 +35,7 @@ RvSimWindow FreshWindow(int32_t handle) {
 
 void VideoServer::Reset(const ServerConfig& config) {
   config_ = config;
-  windows_.clear();
+  connections_.clear();
   nextHandle_ = kFirstHandle;
 }
 
@@ -46,28 +47,44 @@ bool VideoServer::AcceptsHost(const char* hostName) const {
   return false;
 }
 
-int32_t VideoServer::Open(const char* hostName) {
+int32_t VideoServer::Open(const char* hostName, Owner owner) {
   if (!AcceptsHost(hostName) || OpenCount() >= config_.connectionLimit) return -1;
   if (nextHandle_ == INT32_MAX) return -1;  // every handle of this configuration is spent
-  windows_.push_back(FreshWindow(nextHandle_));
+  connections_.push_back({FreshWindow(nextHandle_), owner});
   return nextHandle_++;
 }
 
-bool VideoServer::Close(int32_t handle) {
-  for (auto it = windows_.begin(); it != windows_.end(); ++it) {
-    if (it->handle == handle) {
-      windows_.erase(it);
+bool VideoServer::Close(int32_t handle, Owner owner) {
+  for (auto it = connections_.begin(); it != connections_.end(); ++it) {
+    if (it->window.handle == handle && it->owner == owner) {
+      connections_.erase(it);
       return true;
     }
   }
   return false;
 }
 
-RvSimWindow* VideoServer::Window(int32_t handle) {
-  for (RvSimWindow& window : windows_) {
-    if (window.handle == handle) return &window;
+int VideoServer::CloseAllOf(Owner owner) {
+  const size_t before = connections_.size();
+  connections_.erase(std::remove_if(connections_.begin(), connections_.end(),
+                                    [owner](const Connection& c) { return c.owner == owner; }),
+                     connections_.end());
+  return static_cast<int>(before - connections_.size());
+}
+
+RvSimWindow* VideoServer::Window(int32_t handle, Owner owner) {
+  for (Connection& connection : connections_) {
+    if (connection.window.handle == handle && connection.owner == owner) return &connection.window;
   }
   return nullptr;
+}
+
+std::vector<int32_t> VideoServer::HandlesOf(Owner owner) const {
+  std::vector<int32_t> handles;
+  for (const Connection& connection : connections_) {
+    if (connection.owner == owner) handles.push_back(connection.window.handle);
+  }
+  return handles;
 }
 
 const SourceEntry* VideoServer::SourceById(int32_t id) const {
@@ -79,7 +96,9 @@ const SourceEntry* VideoServer::SourceById(int32_t id) const {
 
 int VideoServer::Wall(RvSimWindow* windows, int capacity) const {
   const int open = OpenCount();
-  for (int i = 0; i < open && i < capacity && windows != nullptr; ++i) windows[i] = windows_[i];
+  for (int i = 0; i < open && i < capacity && windows != nullptr; ++i) {
+    windows[i] = connections_[i].window;
+  }
   return open;
 }
 

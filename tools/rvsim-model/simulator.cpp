@@ -1,7 +1,5 @@
 #include "simulator.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -17,38 +15,7 @@ bool ReadSmallFile(const char* path, std::string* text) {
   return !in.bad() && text->size() <= static_cast<size_t>(kMaxConfigFile);
 }
 
-void ConfigureFromEnvironment(Simulator& sim) {
-  const char* path = std::getenv("RVSIM_CONFIG");
-  if (path == nullptr || *path == '\0') {
-    Configure(sim, nullptr);
-    return;
-  }
-  std::string text;
-  if (!ReadSmallFile(path, &text)) {
-    Configure(sim, nullptr);
-    sim.configError = std::string("cannot read ") + path;
-  } else if (Configure(sim, text.c_str())) {
-    return;
-  }
-  std::fprintf(stderr, "rvsim: %s: %s; using the built-in server\n", path, sim.configError.c_str());
-}
-
 }  // namespace
-
-std::mutex& SimulatorMutex() {
-  static std::mutex mutex;
-  return mutex;
-}
-
-Simulator& TheSimulator() {
-  static Simulator sim;
-  static bool configured = false;
-  if (!configured) {
-    configured = true;
-    ConfigureFromEnvironment(sim);
-  }
-  return sim;
-}
 
 bool Configure(Simulator& sim, const char* text) {
   ServerConfig config = DefaultConfig();
@@ -60,7 +27,18 @@ bool Configure(Simulator& sim, const char* text) {
   sim.trace.Clear();
   sim.callCount = 0;
   sim.badHandleCalls = 0;
+  ++sim.revision;
   return ok;
+}
+
+bool ConfigureFromFile(Simulator& sim, const char* path) {
+  std::string text;
+  if (!ReadSmallFile(path, &text)) {
+    Configure(sim, nullptr);
+    sim.configError = std::string("cannot read ") + path;
+    return false;
+  }
+  return Configure(sim, text.c_str());
 }
 
 std::string Numbers(std::initializer_list<long long> values) {

@@ -1,0 +1,49 @@
+// rvsimd: the simulated video server on the network. Foreground; log lines on
+// standard output, failures on standard error; SIGINT or SIGTERM stops it.
+#include <boost/asio.hpp>
+#include <csignal>
+#include <iostream>
+
+#include "server.h"
+#include "server_options.h"
+#include "simulator.h"
+
+int main(int argc, char** argv) {
+  rvsimd::CommandLine line;
+  std::string error;
+  if (!rvsimd::ParseCommandLine(argc, argv, &line, &error)) {
+    std::cerr << "rvsimd: " << error << "\n" << rvsimd::kUsage;
+    return 2;
+  }
+  if (line.help) {
+    std::cout << rvsimd::kUsage;
+    return 0;
+  }
+  rvsim::Simulator sim;
+  {
+    std::lock_guard<std::mutex> lock(sim.mutex);
+    const bool ok = line.configFile.empty()
+                        ? rvsim::Configure(sim, nullptr)
+                        : rvsim::ConfigureFromFile(sim, line.configFile.c_str());
+    if (!ok) {
+      std::cerr << "rvsimd: " << line.configFile << ": " << sim.configError << "\n";
+      return 2;
+    }
+  }
+  boost::asio::io_context context(1);
+  rvsimd::Server server(context, sim, line.server, std::cout);
+  if (!server.Start(&error)) {
+    std::cerr << "rvsimd: " << error << "\n";
+    return 1;
+  }
+  std::cout << "rvsimd: listening on " << server.Address() << std::endl;
+  boost::asio::signal_set signals(context, SIGINT, SIGTERM);
+  signals.async_wait([&](const boost::system::error_code& failure, int number) {
+    if (failure) return;
+    std::cout << "rvsimd: stopping (signal " << number << ")" << std::endl;
+    server.Stop();
+  });
+  context.run();
+  std::cout << "rvsimd: stopped" << std::endl;
+  return 0;
+}
