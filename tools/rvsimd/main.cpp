@@ -7,6 +7,7 @@
 #include "server.h"
 #include "server_options.h"
 #include "simulator.h"
+#include "vpi_version.h"
 
 int main(int argc, char** argv) {
   rvsimd::CommandLine line;
@@ -17,6 +18,10 @@ int main(int argc, char** argv) {
   }
   if (line.help) {
     std::cout << rvsimd::kUsage;
+    return 0;
+  }
+  if (line.version) {
+    std::cout << "rvsimd " << VPI_VERSION_TEXT << "\n";
     return 0;
   }
   rvsim::Simulator sim;
