@@ -36,6 +36,6 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION misc)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-      "Commissioning tools for the VPIKDVTR video-wall driver\n The host console vpihost, the Linux driver library, the host stand-in and\n the video server simulator, with the sample initialization file and tour.")
+      "Commissioning tools for the VPIKDVTR video-wall driver\n The host console vpihost, the Linux driver library, the host stand-in, the\n video server simulator and its network server rvsimd, with the sample\n initialization file and tour.")
 endif()
 include(CPack)
