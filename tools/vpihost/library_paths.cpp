@@ -11,7 +11,7 @@ namespace {
 // `packageFolder` is the library's folder relative to the console's in the
 // package (empty where both share one folder).
 std::string Locate(const std::string& directory, const char* packageFolder, const char* name) {
-  const std::string beside = directory + name;
+  std::string beside = directory + name;
   std::error_code failure;
   if (std::filesystem::exists(beside, failure) || packageFolder[0] == '\0') return beside;
   const std::string inPackage = directory + packageFolder + "/" + name;
