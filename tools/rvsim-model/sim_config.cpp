@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "core/driver_data.h"
 #include "core/video_library.h"
 
 namespace rvsim {
@@ -141,7 +142,8 @@ struct LineParser {
 ServerConfig DefaultConfig() {
   ServerConfig config;
   config.hosts = {"simulator", "localhost"};
-  for (int i = 0; i < 6; ++i) {
+  // One source for each window the driver opens.
+  for (int i = 0; i < kOpenConnections; ++i) {
     config.sources.push_back({101 + i, "CAM" + std::to_string(i + 1)});
   }
   return config;

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/video_library.h"
+
 namespace rvsim {
 
-constexpr int kNameCapacity = 80;  // a source name and its NUL
-constexpr int kMaxSources = 255;   // the source count travels in one byte
+constexpr int kNameCapacity = kSourceNameSize;  // a source name and its NUL
+constexpr int kMaxSources = 255;                // the source count travels in one byte
 constexpr int kDefaultConnectionLimit = 16;
 constexpr int kMaxConnectionLimit = 1024;
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/driver_data.h"
 #include "result_names.h"
 
 namespace vpihost {
@@ -181,9 +182,10 @@ LineOutcome Console::FinishDriverCall(int32_t result) {
 }
 
 bool Console::AddressUsable(const std::string& address, std::string* error) const {
-  if (address.size() > 31) {
+  constexpr size_t kLongest = kAddressSize - 1;
+  if (address.size() > kLongest) {
     *error = "address too long: " + std::to_string(address.size()) +
-             " characters, a host passes at most 31";
+             " characters, a host passes at most " + std::to_string(kLongest);
     return false;
   }
   return true;

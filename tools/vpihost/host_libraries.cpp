@@ -38,18 +38,6 @@ bool LoadSimulator(const std::string& path, SimulatorControls* sim, std::string*
   return all;
 }
 
-bool BindDialogModel(LibraryHandle driver, DialogModelControls* model) {
-  bool all = Bind(driver, "VpiModelSetUser", &model->setUser);
-  all = Bind(driver, "VpiModelPick", &model->pick) && all;
-  all = Bind(driver, "VpiModelPress", &model->press) && all;
-  all = Bind(driver, "VpiModelListCount", &model->listCount) && all;
-  all = Bind(driver, "VpiModelListItem", &model->listItem) && all;
-  all = Bind(driver, "VpiModelIsEnabled", &model->isEnabled) && all;
-  all = Bind(driver, "VpiModelIsOpen", &model->isOpen) && all;
-  all = Bind(driver, "VpiModelLastRun", &model->lastRun) && all;
-  return all;
-}
-
 }  // namespace
 
 bool LoadHostLibraries(const LibraryPaths& paths, HostLibraries* out, std::string* error,
@@ -78,7 +66,7 @@ bool LoadHostLibraries(const LibraryPaths& paths, HostLibraries* out, std::strin
     *error = "driver library " + paths.driver + " exports no VpiMain";
     return false;
   }
-  out->hasDialogModel = BindDialogModel(driver, &out->dialogModel);
+  out->hasDialogModel = PlatformDialogModel(&out->dialogModel);
   return true;
 }
 

@@ -1,6 +1,9 @@
-// The dialog operations against the in-process dialog model: the browse
-// template's six controls kept as plain state, the procedure fed the same
-// messages the real dialog would send it.
+// The in-process dialog model: the browse template's controls, taken from
+// the template's own control list, kept as plain state; the procedure fed
+// the same messages the real dialog would send it. The driver reaches it
+// through the dialog operations this program lends (VpiDialogHost).
+#include "dialog_model.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -10,12 +13,22 @@
 
 #include "address/browse_resource.h"
 #include "platform/dialog.h"
-#include "platform/dialog_model.h"
+#include "platform/dialog_host.h"
 
-namespace vpi::platform {
+namespace vpidialog {
 namespace {
 
-enum class ControlKind { kPushButton, kRadioButton, kList };
+using vpi::platform::DialogProcedure;
+using vpi::platform::kDialogFailed;
+using vpi::platform::kIdCancel;
+using vpi::platform::kMessageCommand;
+using vpi::platform::kMessageInitDialog;
+using vpi::platform::kNotifyClicked;
+using vpi::platform::ModuleHandle;
+using vpi::platform::WindowHandle;
+
+// The template's control kinds (see BROWSE_CONTROLS).
+enum class ControlKind { PUSHBUTTON, AUTORADIOBUTTON, DROPDOWNLIST };
 
 struct Control {
   int id;
@@ -50,16 +63,14 @@ ModelState& Model() {
 // The module token the model hands out as the driver's own module.
 char moduleToken;
 
+#define VPI_MODEL_CONTROL(kind, text, id, style, x, y, width, height) \
+  {id, ControlKind::kind, text, true, false, {}, {}, -1},
+
 std::vector<Control> BrowseTemplateControls() {
-  return {
-      {kIdOk, ControlKind::kPushButton, "OK", true, false, {}, {}, -1},
-      {kIdCancel, ControlKind::kPushButton, "Cancel", true, false, {}, {}, -1},
-      {IDC_FUNCTION_LIST, ControlKind::kList, "", true, false, {}, {}, -1},
-      {IDC_PARAMETER_LIST, ControlKind::kList, "", true, false, {}, {}, -1},
-      {IDC_PARAMETER_RADIO, ControlKind::kRadioButton, "Parameter", true, false, {}, {}, -1},
-      {IDC_FUNCTION_RADIO, ControlKind::kRadioButton, "Function", true, false, {}, {}, -1},
-  };
+  return {BROWSE_CONTROLS(VPI_MODEL_CONTROL)};
 }
+
+#undef VPI_MODEL_CONTROL
 
 ModelDialog* OpenDialog(void* handle) {
   ModelDialog* dialog = Model().open;
@@ -81,7 +92,7 @@ Control* FindControl(ModelDialog* dialog, int id) {
 
 Control* FindList(void* handle, int id) {
   Control* control = FindControl(OpenDialog(handle), id);
-  return control != nullptr && control->kind == ControlKind::kList ? control : nullptr;
+  return control != nullptr && control->kind == ControlKind::DROPDOWNLIST ? control : nullptr;
 }
 
 // Copies at most capacity - 1 bytes of `text` and a NUL.
@@ -113,10 +124,10 @@ void Notify(ModelDialog& dialog, Control& control, uint16_t notification) {
 // (all radio buttons of the template form one group), then the procedure
 // hears of it.
 void Click(ModelDialog& dialog, Control& button) {
-  if (button.kind == ControlKind::kList) return;
-  if (button.kind == ControlKind::kRadioButton) {
+  if (button.kind == ControlKind::DROPDOWNLIST) return;
+  if (button.kind == ControlKind::AUTORADIOBUTTON) {
     for (Control& other : dialog.controls) {
-      if (other.kind == ControlKind::kRadioButton) other.checked = &other == &button;
+      if (other.kind == ControlKind::AUTORADIOBUTTON) other.checked = &other == &button;
     }
   }
   Notify(dialog, button, kNotifyClicked);
@@ -131,8 +142,6 @@ void StartRun(VpiModelRun& run, int templateId, WindowHandle owner) {
   run.templateId = templateId;
   run.owner = owner;
 }
-
-}  // namespace
 
 ModuleHandle DriverModule() {
   return &moduleToken;
@@ -179,7 +188,8 @@ void EnableControl(WindowHandle dialog, int controlId, bool enable) {
 size_t ReadControlText(WindowHandle dialog, int controlId, char* buffer, size_t capacity) {
   const Control* control = FindControl(OpenDialog(dialog), controlId);
   if (control == nullptr) return CopyTruncated(buffer, capacity, "");
-  if (control->kind != ControlKind::kList) return CopyTruncated(buffer, capacity, control->label);
+  if (control->kind != ControlKind::DROPDOWNLIST)
+    return CopyTruncated(buffer, capacity, control->label);
   const char* text = control->selected >= 0 ? control->items[control->selected].c_str() : "";
   return CopyTruncated(buffer, capacity, text);
 }
@@ -205,21 +215,31 @@ void EndModalDialog(WindowHandle dialog, intptr_t result) {
   open->result = result;
 }
 
-}  // namespace vpi::platform
+const VpiDialogOperations kOperations = {
+    &DriverModule,    &RunModalDialog, &AddListItem,    &EnableControl,
+    &ReadControlText, &ClickButton,    &ShowMessageBox, &EndModalDialog,
+};
 
-using vpi::platform::ActiveDialog;
-using vpi::platform::Control;
-using vpi::platform::ControlKind;
-using vpi::platform::FindControl;
-using vpi::platform::FindList;
-using vpi::platform::ModelDialog;
-using vpi::platform::OpenDialog;
+}  // namespace
+}  // namespace vpidialog
+
+using vpidialog::ActiveDialog;
+using vpidialog::Control;
+using vpidialog::ControlKind;
+using vpidialog::FindControl;
+using vpidialog::FindList;
+using vpidialog::ModelDialog;
+using vpidialog::OpenDialog;
 
 extern "C" {
 
+const VpiDialogOperations* VpiDialogHost() {
+  return &vpidialog::kOperations;
+}
+
 void VpiModelSetUser(VpiModelUser user, void* context) {
-  vpi::platform::Model().user = user;
-  vpi::platform::Model().userContext = context;
+  vpidialog::Model().user = user;
+  vpidialog::Model().userContext = context;
 }
 
 int VpiModelPick(void* dialog, int listId, const char* text) {
@@ -229,15 +249,15 @@ int VpiModelPick(void* dialog, int listId, const char* text) {
   const auto item = std::find(list->items.begin(), list->items.end(), std::string(text));
   if (item == list->items.end()) return 0;
   list->selected = static_cast<int>(item - list->items.begin());
-  vpi::platform::Notify(*open, *list, vpi::platform::kNotifySelectionChange);
+  vpidialog::Notify(*open, *list, vpi::platform::kNotifySelectionChange);
   return 1;
 }
 
 int VpiModelPress(void* dialog, int buttonId) {
   ModelDialog* open = ActiveDialog(dialog);
   Control* button = FindControl(open, buttonId);
-  if (button == nullptr || button->kind == ControlKind::kList || !button->enabled) return 0;
-  vpi::platform::Click(*open, *button);
+  if (button == nullptr || button->kind == ControlKind::DROPDOWNLIST || !button->enabled) return 0;
+  vpidialog::Click(*open, *button);
   return 1;
 }
 
@@ -279,7 +299,7 @@ int VpiModelIsOpen(void* dialog) {
 }
 
 const VpiModelRun* VpiModelLastRun(void) {
-  return &vpi::platform::Model().run;
+  return &vpidialog::Model().run;
 }
 
 }  // extern "C"

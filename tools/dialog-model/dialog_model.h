@@ -1,48 +1,49 @@
 // The in-process dialog model that stands in for the real dialog where there
-// is no Windows user interface. It knows the controls of the driver's browse
-// template, keeps their state (list items in sorted order, selections,
-// enabled flags, radio checks) and delivers the same messages the real
-// dialog would to the dialog procedure.
+// is no Windows user interface, for the tests and the console. A program
+// linked with it lends the driver its dialogs (platform/dialog_host.h). It
+// knows the controls of the driver's browse template, keeps their state
+// (list items in sorted order, selections, enabled flags, radio checks) and
+// delivers the same messages the real dialog would to the dialog procedure.
 //
 // Nobody sits at the model's screen unless a user is installed: without one
 // a dialog cannot be shown. A user is called once the dialog has been
 // initialised and acts through the functions below; a dialog still open when
 // the user returns is closed as with the Escape key (a Cancel command).
 // Message boxes are recorded and answered with OK at once.
-//
-// C linkage, so that a console can reach the model in the loaded library.
 #pragma once
 
 #include <stdint.h>
 
-#include "platform/abi.h"
+#include "platform/dialog_host.h"
 
-#ifdef __cplusplus
 extern "C" {
-#endif
+
+// The dialog operations lent to the driver, exported from the program under
+// this name (kDialogHostSymbol).
+const VpiDialogOperations* VpiDialogHost(void);
 
 typedef void (*VpiModelUser)(void* context, void* dialog);
 
 // Installs the user (null: nobody there).
-VPI_EXPORT void VpiModelSetUser(VpiModelUser user, void* context);
+void VpiModelSetUser(VpiModelUser user, void* context);
 
 // Acting as the user; 1 when done, 0 when the control is missing, disabled
 // or the dialog has ended. Picking selects the item with exactly that text
 // and notifies a selection change; pressing clicks a button (a radio button
 // becomes the checked one of its group) and notifies the click.
-VPI_EXPORT int VpiModelPick(void* dialog, int listId, const char* text);
-VPI_EXPORT int VpiModelPress(void* dialog, int buttonId);
+int VpiModelPick(void* dialog, int listId, const char* text);
+int VpiModelPress(void* dialog, int buttonId);
 
 // Looking at the open dialog. Lists show their items sorted; an index or id
 // that does not exist gives -1, 0 or null.
-VPI_EXPORT int VpiModelListCount(void* dialog, int listId);
-VPI_EXPORT const char* VpiModelListItem(void* dialog, int listId, int index);
+int VpiModelListCount(void* dialog, int listId);
+const char* VpiModelListItem(void* dialog, int listId, int index);
 // The same items in the order they were added.
-VPI_EXPORT const char* VpiModelListAdded(void* dialog, int listId, int index);
-VPI_EXPORT const char* VpiModelListSelection(void* dialog, int listId);  // null: none
-VPI_EXPORT int VpiModelIsEnabled(void* dialog, int controlId);
-VPI_EXPORT int VpiModelIsChecked(void* dialog, int buttonId);
-VPI_EXPORT int VpiModelIsOpen(void* dialog);
+const char* VpiModelListAdded(void* dialog, int listId, int index);
+const char* VpiModelListSelection(void* dialog, int listId);  // null: none
+int VpiModelIsEnabled(void* dialog, int controlId);
+int VpiModelIsChecked(void* dialog, int buttonId);
+int VpiModelIsOpen(void* dialog);
 
 // What the last shown dialog saw, kept after it closed.
 typedef struct VpiModelRun {
@@ -57,8 +58,6 @@ typedef struct VpiModelRun {
   char boxText[64];    // of the last box
   char boxTitle[32];   // of the last box
 } VpiModelRun;
-VPI_EXPORT const VpiModelRun* VpiModelLastRun(void);
+const VpiModelRun* VpiModelLastRun(void);
 
-#ifdef __cplusplus
-}
-#endif
+}  // extern "C"
