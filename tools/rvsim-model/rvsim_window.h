@@ -1,5 +1,5 @@
 /* One window of the simulated video wall, as the simulator's C controls copy
-   it out (rvsim.h) and the network protocol carries it. */
+   it out (rvsim.h) and the network protocol carries it. A plain struct. */
 #pragma once
 
 #include <stdint.h>

@@ -9,6 +9,7 @@
 #include "server_options.h"
 #include "server_web_model.h"
 #include "simulator.h"
+#include "vpi_version.h"
 #include "web_server.h"
 
 namespace {
@@ -25,6 +26,10 @@ int Run(int argc, char** argv) {
   }
   if (line.help) {
     std::cout << rvsimd::kUsage << rvweb::WebOptionsHelp();
+    return 0;
+  }
+  if (line.version) {
+    std::cout << "rvsimd " << VPI_VERSION_TEXT << "\n";
     return 0;
   }
   rvsim::Simulator sim;

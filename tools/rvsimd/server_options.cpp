@@ -21,6 +21,7 @@ bool ParseNumber(const char* text, long low, long high, long* value) {
 const char* const kUsage =
     "usage: rvsimd [--port N] [--listen ADDR] [--config FILE] [--max-connections N]\n"
     "              [--timeout MS]\n"
+    "       rvsimd --version | --help\n"
     "  --port N             TCP port (default 47470; 0 picks a free one)\n"
     "  --listen ADDR        address to listen on (default 127.0.0.1)\n"
     "  --config FILE        the simulator's configuration file (default: built-in server)\n"
@@ -33,6 +34,10 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLine* out, std::
     const char* option = argv[i];
     if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
       out->help = true;
+      continue;
+    }
+    if (std::strcmp(option, "--version") == 0) {
+      out->version = true;
       continue;
     }
     if (i + 1 >= argc) {

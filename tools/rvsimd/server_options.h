@@ -11,6 +11,7 @@ struct CommandLine {
   ServerOptions server;
   std::string configFile;  // "" for the built-in server
   bool help = false;
+  bool version = false;
 };
 
 extern const char* const kUsage;

@@ -46,30 +46,30 @@ bool LoadSimulator(const std::string& path, SimulatorControls* sim, std::string*
 
 }  // namespace
 
-bool LoadHostLibraries(const std::string& directory, const std::string& driverPath,
-                       HostLibraries* out, std::string* error, std::vector<std::string>* warnings) {
+bool LoadHostLibraries(const LibraryPaths& paths, HostLibraries* out, std::string* error,
+                       std::vector<std::string>* warnings) {
   const LibraryFileNames& names = PlatformLibraryNames();
   std::string reason;
-  out->hasStandin = LoadStandin(directory + names.standin, &out->standin, &reason);
+  out->hasStandin = LoadStandin(paths.standin, &out->standin, &reason);
   if (!out->hasStandin) {
     warnings->push_back(std::string("host stand-in ") + names.standin + " not usable (" + reason +
                         "): no host log lines");
   }
   reason.clear();
-  out->hasSimulator = LoadSimulator(directory + names.simulator, &out->simulator, &reason);
+  out->hasSimulator = LoadSimulator(paths.simulator, &out->simulator, &reason);
   if (!out->hasSimulator) {
     warnings->push_back(std::string("simulator ") + names.simulator + " not usable (" + reason +
                         "): no wall, trace, fault or sim commands");
   }
   reason.clear();
-  out->driverPath = driverPath;
-  LibraryHandle driver = LoadLibraryAt(driverPath, &reason);
+  out->driverPath = paths.driver;
+  LibraryHandle driver = LoadLibraryAt(paths.driver, &reason);
   if (driver == nullptr) {
-    *error = "driver library not found or not loadable: " + driverPath + " (" + reason + ")";
+    *error = "driver library not found or not loadable: " + paths.driver + " (" + reason + ")";
     return false;
   }
   if (!Bind(driver, "VpiMain", &out->vpiMain)) {
-    *error = "driver library " + driverPath + " exports no VpiMain";
+    *error = "driver library " + paths.driver + " exports no VpiMain";
     return false;
   }
   out->hasDialogModel = PlatformDialogModel(&out->dialogModel);

@@ -10,6 +10,7 @@
 
 #include "core/vpi_records.h"
 #include "dialog-model/dialog_model.h"
+#include "library_paths.h"
 #include "rvideo-sim/rvsim.h"
 
 namespace vpihost {
@@ -64,12 +65,11 @@ struct HostLibraries {
   DialogModelControls dialogModel;
 };
 
-// Loads the stand-in and the simulator from `directory` (which ends in a
-// separator), then the driver at `driverPath`. False, with the reason in
-// `error`, when the driver or its VpiMain cannot be had; a missing stand-in
-// or simulator only adds a line to `warnings`. The dialog model is the
-// console's own and is absent where the driver shows a real dialog.
-bool LoadHostLibraries(const std::string& directory, const std::string& driverPath,
-                       HostLibraries* out, std::string* error, std::vector<std::string>* warnings);
+// Loads the stand-in and the simulator, then the driver, from `paths`. False,
+// with the reason in `error`, when the driver or its VpiMain cannot be had; a
+// missing stand-in or simulator only adds a line to `warnings`. The dialog
+// model is the console's own and is absent where the driver shows a real dialog.
+bool LoadHostLibraries(const LibraryPaths& paths, HostLibraries* out, std::string* error,
+                       std::vector<std::string>* warnings);
 
 }  // namespace vpihost
