@@ -40,21 +40,24 @@ int32_t CallSlot(BenchStation* station, uint32_t slot, void* request) {
   return DriverEntry()(&station->call);
 }
 
-int32_t StartStation(BenchStation* station) {
-  if (DriverEntry() == nullptr) return VPI_FAILED;
+void ResetServer() {
   RvSimConfigure(nullptr);
   RvSimSetTracing(0);
+}
+
+int32_t StartStation(BenchStation* station, int32_t number, const char* hostName) {
+  if (DriverEntry() == nullptr) return VPI_FAILED;
   std::memset(station, 0, sizeof *station);
   auto* data = reinterpret_cast<DriverData*>(station->block);
-  data->stationNumber = kBenchStationNumber;
+  data->stationNumber = number;
   station->call.driverData = data;
-  station->call.station = kBenchStationNumber;
+  station->call.station = number;
 
   char fileName[32];
-  std::snprintf(fileName, sizeof fileName, "darAZO%02d.int", static_cast<int>(kBenchStationNumber));
+  std::snprintf(fileName, sizeof fileName, "darAZO%02d.int", static_cast<int>(number));
   std::FILE* file = std::fopen(fileName, "w");
   if (file == nullptr) return VPI_FAILED;
-  std::fputs("HostName = simulator;\n", file);
+  std::fprintf(file, "HostName = %s;\n", hostName);
   std::fclose(file);
   const int32_t result = CallSlot(station, 1, nullptr);
   std::remove(fileName);

@@ -247,9 +247,44 @@ def session_seeds():
         write("session", name, server + body)
 
 
+def server_seeds():
+    """Frames as a client sends them to the network server (rvsim-proto/README.md)."""
+    def frame(kind, tag, body=b""):
+        payload = bytes([kind]) + struct.pack("<I", tag) + body
+        return struct.pack("<I", len(payload)) + payload
+    def text(value):
+        return struct.pack("<H", len(value)) + value
+    hello = frame(1, 1, b"RVSP" + struct.pack("<HH", 1, 1) + text(b"seed"))
+    def call(tag, function, body=b""):
+        return frame(2, tag, bytes([function]) + body)
+    handle = struct.pack("<i", 1001)
+    open_call = call(2, 0, text(b"simulator"))
+    seeds = {
+        "hello-open-show": hello + open_call + call(3, 4, handle + struct.pack("<i", 103)) +
+                           call(4, 8, handle + struct.pack("<hhhh", 10, 20, 320, 240)) +
+                           call(5, 10, handle + text(b"Gate")) + call(6, 5, handle) +
+                           frame(3, 7, struct.pack("<I", 0)),
+        "sources-and-null-outs": hello + open_call + call(3, 2, handle + b"\x00") +
+                                 call(4, 3, handle + b"\x05\x01") + call(5, 0, b"\xff\xff"),
+        "controls": hello + frame(6, 2, text(b"*") + struct.pack("<iii", 1, -1, 0)) +
+                    open_call + frame(9, 3) + frame(10, 4, b"\x00") + frame(4, 5, b"\0\0\0\0") +
+                    frame(5, 6) + frame(7, 7),
+        "configure-in-two-chunks": hello + frame(8, 2, b"\x00" + text(b"host a\nsource 5 Fo")) +
+                                   frame(8, 3, b"\x01" + text(b"ur\n")) +
+                                   call(4, 0, text(b"A")),
+        "no-hello-first": b"\x00" + frame(9, 1)[0:],
+        "greeted-bad-frames": frame(0x42, 1) + call(2, 99) + frame(9, 3, b"\x00") +
+                              call(4, 8, handle),
+    }
+    for name, body in seeds.items():
+        greeted = b"\x01" if name == "greeted-bad-frames" else b"\x00"
+        write("server", name, body if name == "no-hello-first" else greeted + body)
+
+
 if __name__ == "__main__":
     parser_seeds()
     init_file_seeds()
     read_seeds()
     write_seeds()
     session_seeds()
+    server_seeds()

@@ -71,6 +71,7 @@ const char* ChooseServer(uint8_t choice) {
 }
 
 void ConfigureServer(uint8_t choice) {
+  RvSimSetNetwork(0);  // host names from the input never leave the process
   RvSimSetTracing(0);  // the fuzzers read counters only
   if (RvSimConfigure(ChooseServer(choice)) != 0) {
     std::fprintf(stderr, "simulator refused configuration %d: %s\n", choice % 7,

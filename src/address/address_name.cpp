@@ -26,4 +26,8 @@ bool NameInGroup(const DriverData* data, const NameGroup& group) {
   return FindInGroup(group, data->address) >= 0;
 }
 
+const char* RequestName(const char* addressText) {
+  return addressText[0] != '\0' ? addressText + 1 : addressText;
+}
+
 }  // namespace vpi

@@ -1,5 +1,6 @@
 // The name part of an address text: case folding, the copy into the
-// block's `address` field and the group membership test.
+// block's `address` field, the group membership test and the name the read
+// and write slots look up.
 #pragma once
 
 #include "address/vocabulary.h"
@@ -20,5 +21,13 @@ bool ExtractAddressName(DriverData* data, const char* text);
 
 // True when `data->address` equals one of the group's names exactly.
 bool NameInGroup(const DriverData* data, const NameGroup& group);
+
+// The name that the read and write slots look up: the text after the first
+// character of `addressText` (the empty text when there is none), compared
+// exactly as the host wrote it. It is looked up where the host keeps it,
+// without a copy: the lookup reads at most twelve bytes of it, and a text of
+// 32 characters or more, like any other text longer than the longest name,
+// names nothing the slots serve.
+const char* RequestName(const char* addressText);
 
 }  // namespace vpi

@@ -10,6 +10,9 @@
 namespace vpi {
 namespace {
 
+static_assert(IDC_BROWSE_OK == platform::kIdOk && IDC_BROWSE_CANCEL == platform::kIdCancel,
+              "the template's OK and Cancel are the system's");
+
 using platform::WindowHandle;
 
 void AddGroup(WindowHandle dialog, int listId, const NameGroup& group) {

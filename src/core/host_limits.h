@@ -8,6 +8,13 @@
 // characters and its NUL.
 constexpr size_t kHostTextSize = 50;
 
+// The placement text "(source,x,y,width,height,z-order,caption)" written to
+// and read from FSHOWWINDOW: the source name, five numbers, the caption.
+enum PlacementNumber : int { kPlaceX, kPlaceY, kPlaceWidth, kPlaceHeight, kPlaceZOrder };
+constexpr int kPlacementNumbers = kPlaceZOrder + 1;
+constexpr int kPlacementFields = 1 + kPlacementNumbers + 1;
+constexpr int kPlacementCaptionField = kPlacementFields - 1;
+
 // The wall: three columns and two rows of regions, each 640 x 480.
 constexpr int kWallColumns = 3;
 constexpr int kWallRows = 2;

@@ -7,9 +7,11 @@
 #include "platform/abi.h"
 
 #pragma pack(push, 1)
+constexpr int kSourceNameSize = 80;  // a source name: 79 characters and its NUL
+
 struct VideoSourceInfo {
   int32_t id;
-  char name[80];
+  char name[kSourceNameSize];
 };
 #pragma pack(pop)
 static_assert(sizeof(VideoSourceInfo) == 84, "source record is 84 bytes");

@@ -2,9 +2,13 @@
 #include "core/host_log.h"
 #include "core/vpi_records.h"
 #include "entry/slots.h"
+#include "platform/stack_guard.h"
 
-extern "C" int32_t VPI_STDCALL VpiMain(VpiCall* call) {
+// Unguarded: the first call sets the stack protector's guard before any
+// guarded function runs.
+extern "C" VPI_UNGUARDED int32_t VPI_STDCALL VpiMain(VpiCall* call) {
   using namespace vpi;
+  platform::ArmStackGuard();
   if (call == nullptr) return VPI_INVALID;
   const uint32_t function = call->function;
   HostLog(kLogEntry, "DARAZO: Entered Vpimain(), with function %d",

@@ -8,7 +8,6 @@
 #include "exchange/source_lookup.h"
 #include "exchange/value_cell.h"
 #include "exchange/window_call.h"
-#include "exchange/window_state.h"
 
 namespace vpi {
 

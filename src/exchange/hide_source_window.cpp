@@ -5,9 +5,9 @@
 
 #include "core/bounded_text.h"
 #include "core/host_limits.h"
+#include "exchange/regions.h"
 #include "exchange/source_lookup.h"
 #include "exchange/window_call.h"
-#include "exchange/window_state.h"
 
 namespace vpi {
 

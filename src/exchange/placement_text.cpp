@@ -50,7 +50,8 @@ bool BuildPlacementText(const DriverData* data, char* out) {
   PlacementWriter writer{{}, 0, true};
   writer.Put('(');
   writer.Put(name, BoundedLength(name, sizeof data->sources[source].name));
-  const int16_t numbers[] = {data->x, data->y, data->width, data->height, data->zOrder};
+  const int16_t numbers[kPlacementNumbers] = {data->x, data->y, data->width, data->height,
+                                              data->zOrder};
   for (int16_t number : numbers) {
     writer.Put(',');
     writer.PutNumber(number);

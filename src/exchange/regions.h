@@ -1,4 +1,5 @@
-// The six-region screen map: 3 columns by 2 rows of 640 x 480.
+// The six-region screen map (3 columns by 2 rows of 640 x 480) and the
+// block's record of which windows are shown and which regions they hold.
 #pragma once
 
 #include <cstdint>
@@ -20,5 +21,11 @@ int FindRegionHolder(const DriverData* data, int region);
 // Hides the holders of the flagged regions; false when the library refused a
 // hide (lastResult is then 0 and windows hidden before stay hidden).
 bool ClearCoveredRegions(DriverData* data, const RegionFlags& flags);
+
+// After a successful motion call: the window shows video and holds `flags`.
+void MarkWindowShown(DriverData* data, int window, const RegionFlags& flags);
+
+// After a successful hide call: the window is hidden and holds no region.
+void MarkWindowHidden(DriverData* data, int window);
 
 }  // namespace vpi

@@ -10,21 +10,20 @@
 #include "exchange/regions.h"
 #include "exchange/source_lookup.h"
 #include "exchange/window_call.h"
-#include "exchange/window_state.h"
 
 namespace vpi {
 
 namespace {
 
-constexpr int kShowFields = 7;       // (name,x,y,width,height,z-order,caption)
+constexpr int kShowFields = kPlacementFields;
 constexpr size_t kNumberField = 10;  // a number field: 9 characters
 constexpr int kFirstNumber = 1;
-constexpr int kCaptionIndex = 6;
+constexpr int kCaptionIndex = kPlacementCaptionField;
 
 // A validated FSHOWWINDOW text, not yet staged.
 struct ShowPlacement {
   int source;
-  int16_t numbers[5];  // x, y, width, height, z-order
+  int16_t numbers[kPlacementNumbers];  // by PlacementNumber
   char caption[kCaptionSize];
   char deviceCaption[kHostTextSize];
 };
@@ -39,7 +38,7 @@ bool BuildDeviceCaption(char* target, size_t capacity, const char* name, const c
 }
 
 bool ReadNumbers(char (*fields)[kHostTextSize], int16_t* numbers) {
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < kPlacementNumbers; ++i) {
     const char* field = fields[kFirstNumber + i];
     if (BoundedLength(field, kNumberField) >= kNumberField) return false;
     numbers[i] = FieldToInt16(field);
@@ -71,11 +70,11 @@ int32_t ParsePlacement(const DriverData* data, const char* text, ShowPlacement* 
 void StagePlacement(DriverData* data, const ShowPlacement& placement) {
   data->window = static_cast<int16_t>(placement.source);
   data->source = static_cast<int16_t>(placement.source);
-  data->x = placement.numbers[0];
-  data->y = placement.numbers[1];
-  data->width = placement.numbers[2];
-  data->height = placement.numbers[3];
-  data->zOrder = placement.numbers[4];
+  data->x = placement.numbers[kPlaceX];
+  data->y = placement.numbers[kPlaceY];
+  data->width = placement.numbers[kPlaceWidth];
+  data->height = placement.numbers[kPlaceHeight];
+  data->zOrder = placement.numbers[kPlaceZOrder];
   CopyTextIfFits(data->caption, sizeof data->caption, placement.caption);
 }
 

@@ -2,9 +2,9 @@
 // of windows 1 to 6 and the staged placement, read by exact name.
 #include "exchange/single_read.h"
 
+#include "address/address_name.h"
 #include "address/vocabulary.h"
 #include "exchange/placement_text.h"
-#include "exchange/request_name.h"
 #include "exchange/value_cell.h"
 #include "link/open_connections.h"
 

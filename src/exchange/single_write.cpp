@@ -2,10 +2,10 @@
 // window by name, or hands the write on to the function commands.
 #include "exchange/single_write.h"
 
+#include "address/address_name.h"
 #include "address/vocabulary.h"
 #include "exchange/function_commands.h"
 #include "exchange/hide_source_window.h"
-#include "exchange/request_name.h"
 #include "exchange/show_source_window.h"
 #include "exchange/staged_write.h"
 #include "link/open_connections.h"

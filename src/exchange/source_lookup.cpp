@@ -9,7 +9,7 @@ namespace vpi {
 
 namespace {
 
-constexpr size_t kNameField = sizeof(VideoSourceInfo::name);
+constexpr size_t kNameField = kSourceNameSize;
 
 // The record's name may fill its whole field without a NUL: never read past it.
 bool NameEquals(const VideoSourceInfo& record, const char* name) {

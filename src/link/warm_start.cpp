@@ -12,16 +12,14 @@
 namespace vpi {
 namespace {
 
-// Opens a connection and stores it at connections[*opened]; logs `failure`
-// when the library refuses.
-void OpenInto(DriverData* data, const HostNameText& host, int* opened, const char* failure) {
+// Opens a connection and stores it at connections[*opened]; false when the
+// library refuses.
+bool OpenInto(DriverData* data, const HostNameText& host, int* opened) {
   const int32_t handle = data->OpenVideoConnection(host.text);
-  if (!OpenSucceeded(handle)) {
-    HostLog(kLogDetail, failure);
-    return;
-  }
+  if (!OpenSucceeded(handle)) return false;
   data->connections[*opened] = handle;
   ++*opened;
+  return true;
 }
 
 void OpenFresh(DriverData* data) {
@@ -29,7 +27,9 @@ void OpenFresh(DriverData* data) {
   const HostNameText host = CurrentHostName(data);
   int opened = 0;
   for (int attempt = 0; attempt < kOpenConnections; ++attempt) {
-    OpenInto(data, host, &opened, "DARAZO: Fail to open communication port in the WarmStart().");
+    if (!OpenInto(data, host, &opened)) {
+      HostLog(kLogDetail, "DARAZO: Fail to open communication port in the WarmStart().");
+    }
   }
   CompleteOpen(data, opened, kOpenConnections);
 }
@@ -51,7 +51,9 @@ void Reopen(DriverData* data) {
   int opened = 0;
   for (int slot = 0; slot < wanted; ++slot) {
     CloseForReopen(data, slot);
-    OpenInto(data, host, &opened, "DARAZO:Fail to open comm port in WarmStart.");
+    if (!OpenInto(data, host, &opened)) {
+      HostLog(kLogDetail, "DARAZO:Fail to open comm port in WarmStart.");
+    }
   }
   CompleteOpen(data, opened, wanted);
 }

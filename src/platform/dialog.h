@@ -1,7 +1,7 @@
 // The few dialog operations the driver needs: a modal dialog built from a
 // template in the driver's own module, and the control operations its dialog
-// procedure uses. Windows runs the real dialog; elsewhere an in-process model
-// (platform/dialog_model.h) stands in for it.
+// procedure uses. Windows runs the real dialog; elsewhere the loading program
+// may lend the dialogs (platform/dialog_host.h).
 #pragma once
 
 #include <cstddef>

@@ -13,11 +13,11 @@ namespace fs = std::filesystem;
 const vpihost::HostLibraries& Libraries() {
   static vpihost::HostLibraries libraries = [] {
     vpihost::HostLibraries loaded;
-    const std::string directory = vpihost::ExecutableDirectory();
+    const vpihost::LibraryPaths paths =
+        vpihost::FindLibraryPaths(vpihost::ExecutableDirectory(), "");
     std::string error;
     std::vector<std::string> warnings;
-    if (!vpihost::LoadHostLibraries(directory, directory + vpihost::PlatformLibraryNames().driver,
-                                    &loaded, &error, &warnings)) {
+    if (!vpihost::LoadHostLibraries(paths, &loaded, &error, &warnings)) {
       loaded.vpiMain = nullptr;
     }
     return loaded;

@@ -1,19 +1,18 @@
-// The library calls: each one passes the simulator's gate (count, fault,
-// trace) and then does its work on the server.
+// The library calls: a host name that goes to the network opens a connection
+// there, and the calls on its handle go to that server; every other call is
+// the model's call on the process's simulator, with every window owned by the
+// process itself.
 #include "ntrv_exports.h"
 
 #include <cstring>
 #include <type_traits>
 
 #include "core/bounded_text.h"
-#include "simulator.h"
+#include "local_simulator.h"
+#include "ntrv_calls.h"
+#include "remote_calls.h"
 
 namespace {
-
-using rvsim::Numbers;
-using rvsim::ServeCall;
-using rvsim::ServeWindowCall;
-using rvsim::Simulator;
 
 template <typename Expected, typename Actual>
 constexpr bool Matches(Actual) {
@@ -38,23 +37,57 @@ static_assert(Matches<SetPictureFn>(&NTRVSetHue));
 static_assert(Matches<ColorKeyFn>(&NTRVColorKey));
 static_assert(Matches<InsertionModeFn>(&NTRVInsertionMode));
 
-int SourceCountByte(const Simulator& sim) {
-  const int count = sim.server.SourceCount();
-  return count > 255 ? 255 : count;
+using rvsim::CallOf;
+using rvsim::FunctionNumber;
+using rvsim::kLocalOwner;
+using rvsim::MayBeNetworkHandle;
+using rvsim::RemoteCall;
+using rvsim::TheSimulator;
+
+// `call` on a network handle: true with its result in `*result`.
+bool Remote(int32_t handle, const rvproto::CallRequest& call, int32_t* result,
+            rvproto::CallAnswer* answer) {
+  if (!RemoteCall(handle, call, answer)) return false;
+  *result = answer->result;
+  return true;
 }
 
-// The byte settings (picture, insertion mode) share one shape: store it in the window.
-template <typename Member>
-int32_t StoreByte(const char* function, int32_t handle, uint8_t value, Member member) {
-  return ServeWindowCall(
-      function, handle,
-      [&] {
-        return Numbers({handle, value});
-      },
-      [&](Simulator&, RvSimWindow& window) {
-        window.*member = value;
-        return 1;
-      });
+// The calls that take the handle alone.
+bool RemoteOnHandle(const char* function, int32_t handle, int32_t* result) {
+  rvproto::CallAnswer answer;
+  return MayBeNetworkHandle(handle) &&
+         Remote(handle, CallOf(FunctionNumber(function)), result, &answer);
+}
+
+// The calls that take one number (source id, z-order, colour key).
+bool RemoteWithValue(const char* function, int32_t handle, int32_t value, int32_t* result) {
+  if (!MayBeNetworkHandle(handle)) return false;
+  rvproto::CallRequest call = CallOf(FunctionNumber(function));
+  call.value = value;
+  rvproto::CallAnswer answer;
+  return Remote(handle, call, result, &answer);
+}
+
+// The calls that take one byte (picture settings, insertion mode).
+bool RemoteWithByte(const char* function, int32_t handle, uint8_t value, int32_t* result) {
+  if (!MayBeNetworkHandle(handle)) return false;
+  rvproto::CallRequest call = CallOf(FunctionNumber(function));
+  call.byte = value;
+  rvproto::CallAnswer answer;
+  return Remote(handle, call, result, &answer);
+}
+
+// Position and zoom.
+bool RemoteWithRect(const char* function, int32_t handle, int16_t x, int16_t y, int16_t width,
+                    int16_t height, int32_t* result) {
+  if (!MayBeNetworkHandle(handle)) return false;
+  rvproto::CallRequest call = CallOf(FunctionNumber(function));
+  call.rect[0] = x;
+  call.rect[1] = y;
+  call.rect[2] = width;
+  call.rect[3] = height;
+  rvproto::CallAnswer answer;
+  return Remote(handle, call, result, &answer);
 }
 
 }  // namespace
@@ -62,172 +95,140 @@ int32_t StoreByte(const char* function, int32_t handle, uint8_t value, Member me
 extern "C" {
 
 int32_t VPI_STDCALL NTRVOpenVideoConnection(const char* hostName) {
-  return ServeCall(
-      "NTRVOpenVideoConnection", [&] { return rvsim::QuoteText(hostName); },
-      [&](Simulator& sim) { return sim.server.Open(hostName); });
+  const rvsim::ServerRoute route = rvsim::RouteFor(hostName);
+  if (route.network) return rvsim::RemoteOpen(route);
+  return rvsim::CallOpen(TheSimulator(), kLocalOwner, hostName);
 }
 
 int32_t VPI_STDCALL NTRVCloseVideoConnection(int32_t handle) {
-  return ServeWindowCall(
-      "NTRVCloseVideoConnection", handle, [&] { return Numbers({handle}); },
-      [&](Simulator& sim, RvSimWindow&) { return sim.server.Close(handle); });
+  int32_t result = 0;
+  if (RemoteOnHandle("NTRVCloseVideoConnection", handle, &result)) return result;
+  return rvsim::CallClose(TheSimulator(), kLocalOwner, handle);
 }
 
 int32_t VPI_STDCALL NTRVGetNumVideoSources(int32_t handle, uint8_t* count) {
-  return ServeWindowCall(
-      "NTRVGetNumVideoSources", handle, [&] { return Numbers({handle}); },
-      [&](Simulator& sim, RvSimWindow&) {
-        if (count == nullptr) return 0;
-        *count = static_cast<uint8_t>(SourceCountByte(sim));
-        return 1;
-      });
+  if (MayBeNetworkHandle(handle)) {
+    rvproto::CallRequest call = CallOf(FunctionNumber("NTRVGetNumVideoSources"));
+    call.hasOut = count != nullptr;
+    rvproto::CallAnswer answer;
+    int32_t result = 0;
+    if (Remote(handle, call, &result, &answer)) {
+      if (count != nullptr && result == 1) *count = answer.count;
+      return result;
+    }
+  }
+  return rvsim::CallGetNumSources(TheSimulator(), kLocalOwner, handle, count);
 }
 
 int32_t VPI_STDCALL NTRVGetVideoSourceInfo(int32_t handle, uint8_t index, VideoSourceInfo* info) {
-  return ServeWindowCall(
-      "NTRVGetVideoSourceInfo", handle,
-      [&] {
-        return Numbers({handle, index});
-      },
-      [&](Simulator& sim, RvSimWindow&) {
-        if (info == nullptr || index >= SourceCountByte(sim)) return 0;
-        const rvsim::SourceEntry& source = sim.server.Source(index);
+  if (MayBeNetworkHandle(handle)) {
+    rvproto::CallRequest call = CallOf(FunctionNumber("NTRVGetVideoSourceInfo"));
+    call.byte = index;
+    call.hasOut = info != nullptr;
+    rvproto::CallAnswer answer;
+    int32_t result = 0;
+    if (Remote(handle, call, &result, &answer)) {
+      if (info != nullptr && result == 1) {
         std::memset(info, 0, sizeof *info);
-        info->id = source.id;
-        vpi::CopyTextIfFits(info->name, sizeof info->name, source.name.c_str());
-        return 1;
-      });
+        info->id = answer.sourceId;
+        vpi::CopyTextIfFits(info->name, sizeof info->name, answer.sourceName.c_str());
+      }
+      return result;
+    }
+  }
+  return rvsim::CallGetSourceInfo(TheSimulator(), kLocalOwner, handle, index, info);
 }
 
 int32_t VPI_STDCALL NTRVSelectVideoSource(int32_t handle, int32_t sourceId) {
-  return ServeWindowCall(
-      "NTRVSelectVideoSource", handle,
-      [&] {
-        return Numbers({handle, sourceId});
-      },
-      [&](Simulator& sim, RvSimWindow& window) {
-        const rvsim::SourceEntry* source = sim.server.SourceById(sourceId);
-        if (source == nullptr) return 0;
-        window.sourceId = source->id;
-        vpi::CopyTextIfFits(window.sourceName, sizeof window.sourceName, source->name.c_str());
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteWithValue("NTRVSelectVideoSource", handle, sourceId, &result)) return result;
+  return rvsim::CallSelectSource(TheSimulator(), kLocalOwner, handle, sourceId);
 }
 
 int32_t VPI_STDCALL NTRVMotionVideo(int32_t handle) {
-  return ServeWindowCall(
-      "NTRVMotionVideo", handle, [&] { return Numbers({handle}); },
-      [&](Simulator&, RvSimWindow& window) {
-        if (window.sourceId == -1) return 0;
-        window.state = RVSIM_LIVE;
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteOnHandle("NTRVMotionVideo", handle, &result)) return result;
+  return rvsim::CallMotion(TheSimulator(), kLocalOwner, handle);
 }
 
-// Freezes the picture a window shows; a hidden window has none to freeze.
 int32_t VPI_STDCALL NTRVStillVideo(int32_t handle) {
-  return ServeWindowCall(
-      "NTRVStillVideo", handle, [&] { return Numbers({handle}); },
-      [&](Simulator&, RvSimWindow& window) {
-        if (window.state == RVSIM_HIDDEN) return 0;
-        window.state = RVSIM_STILL;
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteOnHandle("NTRVStillVideo", handle, &result)) return result;
+  return rvsim::CallStill(TheSimulator(), kLocalOwner, handle);
 }
 
 int32_t VPI_STDCALL NTRVHideVideo(int32_t handle) {
-  return ServeWindowCall(
-      "NTRVHideVideo", handle, [&] { return Numbers({handle}); },
-      [&](Simulator&, RvSimWindow& window) {
-        window.state = RVSIM_HIDDEN;
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteOnHandle("NTRVHideVideo", handle, &result)) return result;
+  return rvsim::CallHide(TheSimulator(), kLocalOwner, handle);
 }
 
 int32_t VPI_STDCALL NTRVSetVideoPosition(int32_t handle, int16_t x, int16_t y, int16_t width,
                                          int16_t height) {
-  return ServeWindowCall(
-      "NTRVSetVideoPosition", handle,
-      [&] {
-        return Numbers({handle, x, y, width, height});
-      },
-      [&](Simulator&, RvSimWindow& window) {
-        window.x = x;
-        window.y = y;
-        window.width = width;
-        window.height = height;
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteWithRect("NTRVSetVideoPosition", handle, x, y, width, height, &result)) return result;
+  return rvsim::CallSetPosition(TheSimulator(), kLocalOwner, handle, x, y, width, height);
 }
 
 int32_t VPI_STDCALL NTRVSetZOrder(int32_t handle, int32_t zOrder) {
-  return ServeWindowCall(
-      "NTRVSetZOrder", handle,
-      [&] {
-        return Numbers({handle, zOrder});
-      },
-      [&](Simulator&, RvSimWindow& window) {
-        window.zOrder = zOrder;
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteWithValue("NTRVSetZOrder", handle, zOrder, &result)) return result;
+  return rvsim::CallSetZOrder(TheSimulator(), kLocalOwner, handle, zOrder);
 }
 
-// A caption that does not fit the window's title is refused, not cut.
 int32_t VPI_STDCALL NTRVSetVideoCaption(int32_t handle, const char* caption) {
-  const auto arguments = [&] { return Numbers({handle}) + "," + rvsim::QuoteText(caption); };
-  return ServeWindowCall(
-      "NTRVSetVideoCaption", handle, arguments, [&](Simulator&, RvSimWindow& window) {
-        if (caption == nullptr) return false;
-        return vpi::CopyTextIfFits(window.caption, sizeof window.caption, caption);
-      });
+  if (MayBeNetworkHandle(handle)) {
+    rvproto::CallRequest call = CallOf(FunctionNumber("NTRVSetVideoCaption"));
+    call.hasText = caption != nullptr;
+    if (caption != nullptr) call.text.assign(caption, ::strnlen(caption, rvproto::kMaxCallText));
+    rvproto::CallAnswer answer;
+    int32_t result = 0;
+    if (Remote(handle, call, &result, &answer)) return result;
+  }
+  return rvsim::CallSetCaption(TheSimulator(), kLocalOwner, handle, caption);
 }
 
 int32_t VPI_STDCALL NTRVSetZoom(int32_t handle, int16_t x, int16_t y, int16_t width,
                                 int16_t height) {
-  return ServeWindowCall(
-      "NTRVSetZoom", handle,
-      [&] {
-        return Numbers({handle, x, y, width, height});
-      },
-      [&](Simulator&, RvSimWindow& window) {
-        window.zoomX = x;
-        window.zoomY = y;
-        window.zoomWidth = width;
-        window.zoomHeight = height;
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteWithRect("NTRVSetZoom", handle, x, y, width, height, &result)) return result;
+  return rvsim::CallSetZoom(TheSimulator(), kLocalOwner, handle, x, y, width, height);
 }
 
 int32_t VPI_STDCALL NTRVSetBrightness(int32_t handle, uint8_t value) {
-  return StoreByte("NTRVSetBrightness", handle, value, &RvSimWindow::brightness);
+  int32_t result = 0;
+  if (RemoteWithByte("NTRVSetBrightness", handle, value, &result)) return result;
+  return rvsim::CallSetBrightness(TheSimulator(), kLocalOwner, handle, value);
 }
 
 int32_t VPI_STDCALL NTRVSetContrast(int32_t handle, uint8_t value) {
-  return StoreByte("NTRVSetContrast", handle, value, &RvSimWindow::contrast);
+  int32_t result = 0;
+  if (RemoteWithByte("NTRVSetContrast", handle, value, &result)) return result;
+  return rvsim::CallSetContrast(TheSimulator(), kLocalOwner, handle, value);
 }
 
 int32_t VPI_STDCALL NTRVSetSaturation(int32_t handle, uint8_t value) {
-  return StoreByte("NTRVSetSaturation", handle, value, &RvSimWindow::saturation);
+  int32_t result = 0;
+  if (RemoteWithByte("NTRVSetSaturation", handle, value, &result)) return result;
+  return rvsim::CallSetSaturation(TheSimulator(), kLocalOwner, handle, value);
 }
 
 int32_t VPI_STDCALL NTRVSetHue(int32_t handle, uint8_t value) {
-  return StoreByte("NTRVSetHue", handle, value, &RvSimWindow::hue);
+  int32_t result = 0;
+  if (RemoteWithByte("NTRVSetHue", handle, value, &result)) return result;
+  return rvsim::CallSetHue(TheSimulator(), kLocalOwner, handle, value);
 }
 
 int32_t VPI_STDCALL NTRVColorKey(int32_t handle, int32_t color) {
-  return ServeWindowCall(
-      "NTRVColorKey", handle,
-      [&] {
-        return Numbers({handle, color});
-      },
-      [&](Simulator&, RvSimWindow& window) {
-        window.colorKey = color;
-        return 1;
-      });
+  int32_t result = 0;
+  if (RemoteWithValue("NTRVColorKey", handle, color, &result)) return result;
+  return rvsim::CallColorKey(TheSimulator(), kLocalOwner, handle, color);
 }
 
 int32_t VPI_STDCALL NTRVInsertionMode(int32_t handle, uint8_t mode) {
-  return StoreByte("NTRVInsertionMode", handle, mode, &RvSimWindow::insertionMode);
+  int32_t result = 0;
+  if (RemoteWithByte("NTRVInsertionMode", handle, mode, &result)) return result;
+  return rvsim::CallInsertionMode(TheSimulator(), kLocalOwner, handle, mode);
 }
 
 }  // extern "C"

@@ -5,6 +5,8 @@
 
 #include <stdint.h>
 
+#include "../rvsim-model/rvsim_window.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -25,6 +27,11 @@ const char* RvSimConfigError(void);
 // of that function counted from now (1 = the next call); count < 0 = forever.
 // Several rules may stand; the first that matches applies.
 void RvSimAddFault(const char* function, int from, int count, int32_t result);
+// Makes each call of the named function (or "*") fail with a chance of
+// `perMillion` in a million, answering `result`; a draw from one seeded
+// sequence, started again by RvSimClearFaults and by configuring. Stands with
+// the other rules, in the order added.
+void RvSimAddRandomFault(const char* function, int perMillion, int32_t result);
 void RvSimClearFaults(void);
 
 // ---- Observation --------------------------------------------------------
@@ -39,28 +46,35 @@ void RvSimClearTrace(void);
 // keeps the setting.
 void RvSimSetTracing(int on);
 int RvSimCallCount(void);
+// The library calls the calling thread has made since it started, whatever
+// other threads call meanwhile; configuring does not reset it.
+int RvSimThreadCallCount(void);
 // Calls that named a handle which was not open (never opened or closed).
 int RvSimBadHandleCalls(void);
 int RvSimOpenConnections(void);
 
-enum { RVSIM_HIDDEN = 0, RVSIM_LIVE = 1, RVSIM_STILL = 2 };
-
-typedef struct RvSimWindow {
-  int32_t handle;    // connection carrying the window
-  int32_t sourceId;  // selected source id, -1 when none
-  char sourceName[80];
-  int16_t x, y, width, height;
-  int16_t zoomX, zoomY, zoomWidth, zoomHeight;
-  int32_t zOrder;
-  char caption[80];
-  int32_t colorKey;
-  uint8_t insertionMode, brightness, contrast, saturation, hue;
-  int32_t state;  // RVSIM_HIDDEN, RVSIM_LIVE, RVSIM_STILL
-} RvSimWindow;
-
 // Copies the windows of the open connections, in the order they were opened,
 // into `windows` (at most `capacity`); returns how many are open.
 int RvSimWall(RvSimWindow* windows, int capacity);
+
+// ---- Network mode -------------------------------------------------------
+// The NTRV calls go where the host name of their open goes: this process's
+// simulator, or a server on the network (README of the tool: RVSIM_SERVER,
+// "host:port" names, timeouts). The controls above go to one server at a
+// time: RvSimUseServer aims them where an open of `hostName` would go (NULL:
+// this process's simulator, the start). Returns 0 for this process's
+// simulator, 1 for a network server that answered, -1 for one that did not;
+// the controls then fail (-1 for counts, the wall and a configuration, ""
+// for the trace) until it answers. RvSimWall gives the windows of this
+// process's own connections with the handles it gave for them, other
+// windows with the server's handles.
+int RvSimUseServer(const char* hostName);
+// "host:port" of the server the controls go to; "" for this process's simulator.
+const char* RvSimServerName(void);
+// Off (0), every host name stays in this process, whatever its form or
+// RVSIM_SERVER says: for programs that open names they did not choose (the
+// fuzzers). On (1) from the start.
+void RvSimSetNetwork(int on);
 
 #ifdef __cplusplus
 }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "core/video_library.h"
+
 namespace vpihost {
 namespace {
 
@@ -62,8 +64,8 @@ void DescribeSources(const DriverData& d, std::ostream& out) {
   out << "  numSources " << static_cast<int>(d.numSources);
   const int stored = d.numSources < kSourceRecords ? d.numSources : kSourceRecords;
   for (int i = 0; i < stored; ++i) {
-    out << (i == 0 ? ":" : ",") << " " << (i + 1) << "=" << Quoted(d.sources[i].name, 80) << " (id "
-        << d.sources[i].id << ")";
+    out << (i == 0 ? ":" : ",") << " " << (i + 1) << "="
+        << Quoted(d.sources[i].name, kSourceNameSize) << " (id " << d.sources[i].id << ")";
   }
   out << "\n";
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/driver_data.h"
 #include "result_names.h"
 
 namespace vpihost {
@@ -14,39 +15,42 @@ constexpr size_t kUsageWidth = 30;
 const std::vector<Console::Command>& Console::Commands() {
   static const std::vector<Command> commands = {
       {"station", &Console::Station, "station [N]",
-       "select station N (0-999), or show the current one"},
+       "select station N (0-999), or show the current one", false},
       {"init", &Console::Init, "init [--force] [HOST]",
        "write the station's darAZO%02d.int naming HOST (default simulator); keeps an existing "
-       "file"},
+       "file",
+       false},
       {"coldstart", &Console::ColdStart, "coldstart",
-       "slot 1: reset the station, read the file, bind the library"},
-      {"warmstart", &Console::WarmStart, "warmstart", "slot 2: close and re-open the connections"},
-      {"close", &Console::ClosePorts, "close", "slot 12: close the connections"},
+       "slot 1: reset the station, read the file, bind the library", false},
+      {"warmstart", &Console::WarmStart, "warmstart", "slot 2: close and re-open the connections",
+       false},
+      {"close", &Console::ClosePorts, "close", "slot 12: close the connections", false},
       {"closecomm", &Console::CloseComm, "closecomm",
-       "slot 11: close the connections, log a failure"},
+       "slot 11: close the connections, log a failure", false},
       {"parse", &Console::Parse, "parse ADDRESS TYPE",
-       "slot 3: does the driver take ADDRESS as TYPE (1 5 6 7 or INT16 INT32 FLAG TEXT)?"},
+       "slot 3: does the driver take ADDRESS as TYPE (1 5 6 7 or INT16 INT32 FLAG TEXT)?", false},
       {"read", &Console::Read, "read [-t TYPE] ADDRESS",
-       "slot 5: read ADDRESS (type asked of the parser: 5, 6 or 7)"},
+       "slot 5: read ADDRESS (type asked of the parser: 5, 6 or 7)", false},
       {"write", &Console::Write, "write [-t TYPE] ADDRESS VALUE",
-       "slot 7: write a number or a text (type asked of the parser: 1, 6 or 7)"},
-      {"info", &Console::Info, "info", "slot 14: title, banner, block size"},
+       "slot 7: write a number or a text (type asked of the parser: 1, 6 or 7)", false},
+      {"info", &Console::Info, "info", "slot 14: title, banner, block size", false},
       {"browse", &Console::Browse, "browse [NAME | cancel]",
-       "slot 16: the driver's address dialog; NAME picks for you where the dialog is a model"},
-      {"block", &Console::Block, "block", "the station's instance block, field by field"},
+       "slot 16: the driver's address dialog; NAME picks for you where the dialog is a model",
+       false},
+      {"block", &Console::Block, "block", "the station's instance block, field by field", false},
       {"wall", &Console::Wall, "wall [ascii] | wall svg FILE",
-       "the video wall as the simulator shows it"},
-      {"trace", &Console::Trace, "trace [clear]", "the simulator's library calls so far"},
+       "the video wall as the simulator shows it", true},
+      {"trace", &Console::Trace, "trace [clear]", "the simulator's library calls so far", true},
       {"fault", &Console::Fault, "fault FUNCTION [RESULT [FROM [COUNT]]] | fault clear",
-       "make a library function answer RESULT (default 0) on its next call(s)"},
+       "make a library function answer RESULT (default 0) on its next call(s)", true},
       {"sim", &Console::Sim, "sim reset | sim config FILE | sim stats",
-       "restart or configure the simulator"},
-      {"log", &Console::Log, "log [off|all|8|32|MASK]", "which host log levels are shown"},
+       "restart or configure the simulator", true},
+      {"log", &Console::Log, "log [off|all|8|32|MASK]", "which host log levels are shown", false},
       {"expect", &Console::Expect, "expect RESULT | expect value TEXT | expect log TEXT",
-       "check the last driver call; a failed check fails a script"},
-      {"help", &Console::Help, "help [COMMAND]", "this list"},
-      {"quit", &Console::Quit, "quit", "leave (also: exit, end of input)"},
-      {"exit", &Console::Quit, "exit", nullptr},
+       "check the last driver call; a failed check fails a script", false},
+      {"help", &Console::Help, "help [COMMAND]", "this list", false},
+      {"quit", &Console::Quit, "quit", "leave (also: exit, end of input)", false},
+      {"exit", &Console::Quit, "exit", nullptr, false},
   };
   return commands;
 }
@@ -101,10 +105,19 @@ LineOutcome Console::Execute(const std::string& text) {
   for (const Command& command : Commands()) {
     if (line.verb != command.verb) continue;
     calledDriver_ = false;
-    const LineOutcome outcome = (this->*command.handler)(line);
+    const LineOutcome outcome = RunCommand(command, line);
     return CheckTrailing(line, outcome, calledDriver_);
   }
   return InputError("unknown command \"" + line.verb + "\"; \"help\" lists the commands");
+}
+
+LineOutcome Console::RunCommand(const Command& command, const CommandLine& line) {
+  if (!command.asksSimulator) return (this->*command.handler)(line);
+  std::string error;
+  if (!AimSimulatorControls(&error)) return InputError(line.verb + ": " + error);
+  const LineOutcome outcome = (this->*command.handler)(line);
+  ReleaseSimulatorControls();
+  return outcome;
 }
 
 LineOutcome Console::CheckTrailing(const CommandLine& line, LineOutcome outcome,
@@ -181,9 +194,10 @@ LineOutcome Console::FinishDriverCall(int32_t result) {
 }
 
 bool Console::AddressUsable(const std::string& address, std::string* error) const {
-  if (address.size() > 31) {
+  constexpr size_t kLongest = kAddressSize - 1;
+  if (address.size() > kLongest) {
     *error = "address too long: " + std::to_string(address.size()) +
-             " characters, a host passes at most 31";
+             " characters, a host passes at most " + std::to_string(kLongest);
     return false;
   }
   return true;

@@ -42,6 +42,7 @@ class Console {
     Handler handler;
     const char* usage;
     const char* summary;
+    bool asksSimulator;  // shows or changes the video server's own state
   };
   static const std::vector<Command>& Commands();
 
@@ -88,6 +89,9 @@ class Console {
 
   LineOutcome SimpleSlot(uint32_t slot);
   bool SimulatorUsable();
+  bool AimSimulatorControls(std::string* error);
+  void ReleaseSimulatorControls();
+  LineOutcome RunCommand(const Command& command, const CommandLine& line);
   int32_t TypeFor(const std::string& address, const std::vector<int32_t>& candidates);
 
   const HostLibraries& libraries_;

@@ -1,6 +1,6 @@
 // What the console needs from the operating system: loading a library by
-// path, where the program itself lives, whether input comes from a terminal,
-// and line input with editing and history. One implementation per side.
+// path, the dialog model where there are no dialogs, where the program itself lives, whether input
+// comes from a terminal, and line input with editing and history. One implementation per side.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 namespace vpihost {
 
 using LibraryHandle = void*;
+struct DialogModelControls;
 
 // File names of the libraries the console loads, as built on this platform.
 struct LibraryFileNames {
@@ -20,6 +21,10 @@ const LibraryFileNames& PlatformLibraryNames();
 // Loads the library at `path`; null on failure, with the system's reason.
 LibraryHandle LoadLibraryAt(const std::string& path, std::string* reason);
 void* FindSymbol(LibraryHandle library, const char* name);
+
+// Fills `model` with the dialog model the console lends the driver where the
+// system has no dialogs; false where the driver shows a real dialog.
+bool PlatformDialogModel(DialogModelControls* model);
 
 // Folder of the running program, with a trailing separator.
 std::string ExecutableDirectory();

@@ -1,4 +1,4 @@
-// POSIX side: dlopen, /proc/self/exe, isatty and libedit.
+// POSIX side: dlopen, the dialog model, /proc/self/exe, isatty and libedit.
 #include <dlfcn.h>
 #include <editline/readline.h>
 #include <unistd.h>
@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "console_platform.h"
+#include "dialog-model/dialog_model.h"
+#include "host_libraries.h"
 
 namespace vpihost {
 
@@ -25,6 +27,18 @@ LibraryHandle LoadLibraryAt(const std::string& path, std::string* reason) {
 
 void* FindSymbol(LibraryHandle library, const char* name) {
   return library != nullptr ? dlsym(library, name) : nullptr;
+}
+
+bool PlatformDialogModel(DialogModelControls* model) {
+  model->setUser = &VpiModelSetUser;
+  model->pick = &VpiModelPick;
+  model->press = &VpiModelPress;
+  model->listCount = &VpiModelListCount;
+  model->listItem = &VpiModelListItem;
+  model->isEnabled = &VpiModelIsEnabled;
+  model->isOpen = &VpiModelIsOpen;
+  model->lastRun = &VpiModelLastRun;
+  return true;
 }
 
 std::string ExecutableDirectory() {

@@ -27,6 +27,11 @@ void* FindSymbol(LibraryHandle library, const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
 }
 
+// The driver shows its real dialog here.
+bool PlatformDialogModel(DialogModelControls* /*model*/) {
+  return false;
+}
+
 std::string ExecutableDirectory() {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);

@@ -5,6 +5,8 @@
 
 #include "console.h"
 #include "console_platform.h"
+#include "library_paths.h"
+#include "vpi_version.h"
 
 namespace vpihost {
 namespace {
@@ -39,6 +41,8 @@ void RunBatch(Console* console, std::istream& in, const std::string& name, bool 
       out << "  at " << name << " line " << number << "\n";
     }
     if (outcome == LineOutcome::kQuit) break;
+    // A program feeding the console line by line sees each answer at once.
+    out.flush();
   }
 }
 
@@ -72,6 +76,10 @@ int RunConsole(const RunOptions& options, std::istream& input, bool inputIsTermi
     out << UsageText();
     return kExitOk;
   }
+  if (options.version) {
+    out << "vpihost " << VPI_VERSION_TEXT << "\n";
+    return kExitOk;
+  }
   const bool fromScript = !options.script.empty() && options.script != "-";
   std::ifstream script;
   if (fromScript) {
@@ -81,16 +89,15 @@ int RunConsole(const RunOptions& options, std::istream& input, bool inputIsTermi
       return kExitCannotStart;
     }
   }
-  const std::string directory = ExecutableDirectory();
-  const std::string driver = options.driverPath.empty() ? directory + PlatformLibraryNames().driver
-                                                        : fs::absolute(options.driverPath).string();
+  // Before --dir moves us, so a relative --driver names the caller's file.
+  const LibraryPaths paths = FindLibraryPaths(ExecutableDirectory(), options.driverPath);
   if (!options.directory.empty() && !EnterDirectory(options.directory, err))
     return kExitCannotStart;
 
   HostLibraries libraries;
   std::string error;
   std::vector<std::string> warnings;
-  const bool loaded = LoadHostLibraries(directory, driver, &libraries, &error, &warnings);
+  const bool loaded = LoadHostLibraries(paths, &libraries, &error, &warnings);
   for (const std::string& warning : warnings) err << "vpihost: warning: " << warning << "\n";
   if (!loaded) {
     err << "vpihost: " << error << "\n";
@@ -103,7 +110,8 @@ int RunConsole(const RunOptions& options, std::istream& input, bool inputIsTermi
     return kExitCannotStart;
   }
   if (interactive) {
-    out << "vpihost: driver " << driver << " (station block " << console.blockSize() << " bytes)\n";
+    out << "vpihost: driver " << paths.driver << " (station block " << console.blockSize()
+        << " bytes)\n";
     RunInteractive(&console, out);
     return kExitOk;
   }

@@ -35,50 +35,44 @@ bool LoadSimulator(const std::string& path, SimulatorControls* sim, std::string*
   all = Bind(library, "RvSimOpenConnections", &sim->openConnections) && all;
   all = Bind(library, "RvSimWall", &sim->wall) && all;
   if (!all) *reason = "it lacks the simulator controls";
-  return all;
-}
-
-bool BindDialogModel(LibraryHandle driver, DialogModelControls* model) {
-  bool all = Bind(driver, "VpiModelSetUser", &model->setUser);
-  all = Bind(driver, "VpiModelPick", &model->pick) && all;
-  all = Bind(driver, "VpiModelPress", &model->press) && all;
-  all = Bind(driver, "VpiModelListCount", &model->listCount) && all;
-  all = Bind(driver, "VpiModelListItem", &model->listItem) && all;
-  all = Bind(driver, "VpiModelIsEnabled", &model->isEnabled) && all;
-  all = Bind(driver, "VpiModelIsOpen", &model->isOpen) && all;
-  all = Bind(driver, "VpiModelLastRun", &model->lastRun) && all;
+  // The network mode's two controls come as a pair, or not at all.
+  if (!Bind(library, "RvSimUseServer", &sim->useServer) ||
+      !Bind(library, "RvSimServerName", &sim->serverName)) {
+    sim->useServer = nullptr;
+    sim->serverName = nullptr;
+  }
   return all;
 }
 
 }  // namespace
 
-bool LoadHostLibraries(const std::string& directory, const std::string& driverPath,
-                       HostLibraries* out, std::string* error, std::vector<std::string>* warnings) {
+bool LoadHostLibraries(const LibraryPaths& paths, HostLibraries* out, std::string* error,
+                       std::vector<std::string>* warnings) {
   const LibraryFileNames& names = PlatformLibraryNames();
   std::string reason;
-  out->hasStandin = LoadStandin(directory + names.standin, &out->standin, &reason);
+  out->hasStandin = LoadStandin(paths.standin, &out->standin, &reason);
   if (!out->hasStandin) {
     warnings->push_back(std::string("host stand-in ") + names.standin + " not usable (" + reason +
                         "): no host log lines");
   }
   reason.clear();
-  out->hasSimulator = LoadSimulator(directory + names.simulator, &out->simulator, &reason);
+  out->hasSimulator = LoadSimulator(paths.simulator, &out->simulator, &reason);
   if (!out->hasSimulator) {
     warnings->push_back(std::string("simulator ") + names.simulator + " not usable (" + reason +
                         "): no wall, trace, fault or sim commands");
   }
   reason.clear();
-  out->driverPath = driverPath;
-  LibraryHandle driver = LoadLibraryAt(driverPath, &reason);
+  out->driverPath = paths.driver;
+  LibraryHandle driver = LoadLibraryAt(paths.driver, &reason);
   if (driver == nullptr) {
-    *error = "driver library not found or not loadable: " + driverPath + " (" + reason + ")";
+    *error = "driver library not found or not loadable: " + paths.driver + " (" + reason + ")";
     return false;
   }
   if (!Bind(driver, "VpiMain", &out->vpiMain)) {
-    *error = "driver library " + driverPath + " exports no VpiMain";
+    *error = "driver library " + paths.driver + " exports no VpiMain";
     return false;
   }
-  out->hasDialogModel = BindDialogModel(driver, &out->dialogModel);
+  out->hasDialogModel = PlatformDialogModel(&out->dialogModel);
   return true;
 }
 

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "core/vpi_records.h"
-#include "platform/dialog_model.h"
+#include "dialog-model/dialog_model.h"
+#include "library_paths.h"
 #include "rvideo-sim/rvsim.h"
 
 namespace vpihost {
@@ -33,10 +34,15 @@ struct SimulatorControls {
   int (*badHandleCalls)() = nullptr;
   int (*openConnections)() = nullptr;
   int (*wall)(RvSimWindow* windows, int capacity) = nullptr;
+  // Where the controls above go (RvSimUseServer); null in a simulator
+  // without a network mode, whose controls are always its own.
+  int (*useServer)(const char* hostName) = nullptr;
+  const char* (*serverName)() = nullptr;
 };
 
-// The driver's in-process browse dialog model, where the driver has one
-// (builds without a Windows user interface); see platform/dialog_model.h.
+// The browse dialog model the console lends the driver where the system has
+// no dialogs (builds without a Windows user interface); see
+// dialog-model/dialog_model.h.
 struct DialogModelControls {
   void (*setUser)(void (*user)(void* context, void* dialog), void* context) = nullptr;
   int (*pick)(void* dialog, int listId, const char* text) = nullptr;
@@ -59,12 +65,11 @@ struct HostLibraries {
   DialogModelControls dialogModel;
 };
 
-// Loads the stand-in and the simulator from `directory` (which ends in a
-// separator), then the driver at `driverPath`. False, with the reason in
-// `error`, when the driver or its VpiMain cannot be had; a missing stand-in
-// or simulator only adds a line to `warnings`. The dialog model is looked up
-// in the driver and is simply absent where the driver shows a real dialog.
-bool LoadHostLibraries(const std::string& directory, const std::string& driverPath,
-                       HostLibraries* out, std::string* error, std::vector<std::string>* warnings);
+// Loads the stand-in and the simulator, then the driver, from `paths`. False,
+// with the reason in `error`, when the driver or its VpiMain cannot be had; a
+// missing stand-in or simulator only adds a line to `warnings`. The dialog
+// model is the console's own and is absent where the driver shows a real dialog.
+bool LoadHostLibraries(const LibraryPaths& paths, HostLibraries* out, std::string* error,
+                       std::vector<std::string>* warnings);
 
 }  // namespace vpihost

@@ -4,10 +4,12 @@ namespace vpihost {
 
 const char* UsageText() {
   return "usage: vpihost [--driver PATH] [--dir DIR] [--ascii] [--quiet] [SCRIPT | -]\n"
+         "       vpihost --version | --help\n"
          "  Runs the driver as a host does, against the video server simulator.\n"
          "  SCRIPT     commands to run in batch (\"-\" or no SCRIPT with input from a\n"
          "             pipe: standard input); interactive when input is a terminal\n"
-         "  --driver   driver library to load (default: the one beside vpihost)\n"
+         "  --driver   driver library to load (default: the one beside vpihost,\n"
+         "             else the package's driver folder)\n"
          "  --dir      working directory, created when missing (the station's\n"
          "             darAZO%02d.int is read from there)\n"
          "  --ascii    draw the wall and the banner without box characters\n"
@@ -34,6 +36,8 @@ bool ParseRunOptions(int argc, const char* const* argv, RunOptions* options, std
       options->quiet = true;
     } else if (arg == "--help" || arg == "-h") {
       options->help = true;
+    } else if (arg == "--version") {
+      options->version = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       *error = "unknown option " + arg;
       return false;

@@ -12,6 +12,7 @@ struct RunOptions {
   bool ascii = false;
   bool quiet = false;  // batch: do not echo comment lines
   bool help = false;
+  bool version = false;
 };
 
 // False, with `error` set, on an unknown option or a missing argument.

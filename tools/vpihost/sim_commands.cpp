@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "console.h"
+#include "init_file.h"
 #include "result_names.h"
 
 namespace vpihost {
@@ -11,8 +12,36 @@ bool Console::SimulatorUsable() {
   return libraries_.hasSimulator;
 }
 
+// The controls go to the server the current station's file names: the
+// simulator in this process, or a server on the network, whose state is
+// then what the command shows and changes.
+bool Console::AimSimulatorControls(std::string* error) {
+  if (!SimulatorUsable()) {
+    *error = "the simulator is not loaded";
+    return false;
+  }
+  const SimulatorControls& sim = libraries_.simulator;
+  if (sim.useServer == nullptr) return true;
+  const std::string file = InitFileName(session_.station());
+  const std::string host = HostNameInFile(file);
+  const int aimed = sim.useServer(host.empty() ? nullptr : host.c_str());
+  if (aimed == 0) return true;
+  if (aimed > 0) {
+    out_ << "  (video server " << sim.serverName() << ")\n";
+    return true;
+  }
+  *error = std::string("the video server ") + sim.serverName() + " (" + file + ") does not answer";
+  ReleaseSimulatorControls();
+  return false;
+}
+
+// Between commands the controls are this process's own again, so the
+// driver calls' bad-handle count is taken where those calls are served.
+void Console::ReleaseSimulatorControls() {
+  if (libraries_.simulator.useServer != nullptr) libraries_.simulator.useServer(nullptr);
+}
+
 LineOutcome Console::Trace(const CommandLine& line) {
-  if (!SimulatorUsable()) return InputError("trace: the simulator is not loaded");
   if (line.args.size() == 1 && line.args[0] == "clear") {
     libraries_.simulator.clearTrace();
     out_ << "trace cleared\n";
@@ -27,7 +56,6 @@ LineOutcome Console::Trace(const CommandLine& line) {
 }
 
 LineOutcome Console::Fault(const CommandLine& line) {
-  if (!SimulatorUsable()) return InputError("fault: the simulator is not loaded");
   if (line.args.size() == 1 && line.args[0] == "clear") {
     libraries_.simulator.clearFaults();
     out_ << "faults cleared\n";
@@ -54,7 +82,6 @@ LineOutcome Console::Fault(const CommandLine& line) {
 }
 
 LineOutcome Console::Sim(const CommandLine& line) {
-  if (!SimulatorUsable()) return InputError("sim: the simulator is not loaded");
   const SimulatorControls& sim = libraries_.simulator;
   const std::string what = line.args.empty() ? "" : line.args[0];
   if (what == "reset" && line.args.size() == 1) {

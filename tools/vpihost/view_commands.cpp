@@ -63,7 +63,6 @@ LineOutcome Console::Log(const CommandLine& line) {
 }
 
 LineOutcome Console::Wall(const CommandLine& line) {
-  if (!SimulatorUsable()) return InputError("wall: the simulator is not loaded");
   const std::vector<WallWindow> windows = CollectWall(libraries_.simulator, session_.Data());
   if (!line.args.empty() && line.args[0] == "svg") {
     if (line.args.size() != 2) return InputError("usage: wall svg FILE");
