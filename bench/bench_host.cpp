@@ -40,10 +40,13 @@ int32_t CallSlot(BenchStation* station, uint32_t slot, void* request) {
   return DriverEntry()(&station->call);
 }
 
-int32_t StartStation(BenchStation* station, int32_t number, const char* hostName) {
-  if (DriverEntry() == nullptr) return VPI_FAILED;
+void ResetServer() {
   RvSimConfigure(nullptr);
   RvSimSetTracing(0);
+}
+
+int32_t StartStation(BenchStation* station, int32_t number, const char* hostName) {
+  if (DriverEntry() == nullptr) return VPI_FAILED;
   std::memset(station, 0, sizeof *station);
   auto* data = reinterpret_cast<DriverData*>(station->block);
   data->stationNumber = number;

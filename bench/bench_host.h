@@ -39,9 +39,12 @@ struct BenchStation {
 
 constexpr int32_t kBenchStationNumber = 97;
 
-// Configures the simulator (built-in server, tracing off), zeroes the block,
-// writes the station's initialization file naming `hostName`, cold-starts
-// and removes the file again. VPI_OK when the station is ready.
+// Configures the simulator: the built-in server, tracing off.
+void ResetServer();
+
+// Zeroes the block, writes the station's initialization file naming
+// `hostName`, cold-starts and removes the file again. VPI_OK when the
+// station is ready.
 int32_t StartStation(BenchStation* station, int32_t number = kBenchStationNumber,
                      const char* hostName = "simulator");
 

@@ -86,8 +86,7 @@ int main(int argc, char** argv) {
   vpibench::ApplyLogMode(vpibench::LogMode::kFiltered);
   static Side local{"in-process", 64, {}, 0, 0.0, {}};
   static Side remote{"network", 1, {}, 0, 0.0, {}};
-  // Each start configures the in-process simulator afresh: the network
-  // station first, so that the in-process one keeps its connections.
+  vpibench::ResetServer();
   if (!Prepare(&remote, 98, server.c_str()) || !Prepare(&local, 97, "simulator")) {
     std::fprintf(stderr, "net_poll_benchmark: a station did not start (is %s serving?)\n",
                  server.c_str());

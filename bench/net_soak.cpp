@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
   const double seconds = std::atof(argv[2]);
   const int count = argc > 3 ? std::atoi(argv[3]) : 2;
   vpibench::ApplyLogMode(vpibench::LogMode::kFiltered);
+  vpibench::ResetServer();
   std::vector<vpibench::BenchStation> stations(static_cast<size_t>(count > 0 ? count : 1));
   Tally tally;
   for (size_t i = 0; i < stations.size(); ++i) {

@@ -99,7 +99,12 @@ void AimCall(BenchStation* s, const SlotPath& path) {
 }  // namespace
 
 int32_t PreparePath(BenchStation* station, const SlotPath& path) {
-  if (StartStation(station) != VPI_OK) return VPI_FAILED;
+  ResetServer();
+  return PrepareStationPath(station, kBenchStationNumber, path);
+}
+
+int32_t PrepareStationPath(BenchStation* station, int32_t number, const SlotPath& path) {
+  if (StartStation(station, number) != VPI_OK) return VPI_FAILED;
   if (StageStation(station) != VPI_OK) return VPI_FAILED;
   AimCall(station, path);
   return CallPrepared(DriverEntry(), station) == path.expected ? VPI_OK : VPI_FAILED;

@@ -26,10 +26,14 @@ extern const int kSlotPathCount;
 // The path named `name`; null when there is none.
 const SlotPath* FindSlotPath(const char* name);
 
-// Starts the station, stages it as a host would have (connections open,
-// window 1 showing CAM1 over region 0, placement and caption staged), points
-// the call block at the path's request and makes the call once. VPI_OK when
-// that call gave the path's expected result.
+// Starts station `number` on the server as it stands, stages it as a host
+// would have (connections open, window 1 showing CAM1 over region 0,
+// placement and caption staged), points the call block at the path's
+// request and makes the call once. VPI_OK when that call gave the path's
+// expected result.
+int32_t PrepareStationPath(BenchStation* station, int32_t number, const SlotPath& path);
+
+// PrepareStationPath for kBenchStationNumber on a freshly reset server.
 int32_t PreparePath(BenchStation* station, const SlotPath& path);
 
 // The measured call, with everything prepared by PreparePath.

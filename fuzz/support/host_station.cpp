@@ -1,5 +1,6 @@
 #include "host_station.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,12 +38,23 @@ const fs::path& ScratchPath() {
   return directory.path();
 }
 
+// Set while the whole process works in the private directory.
+std::atomic<bool> stayingInScratch{false};
+
 // The process stays in the private directory for one call only, so that
-// relative paths given to the fuzzer keep their meaning.
+// relative paths given to the fuzzer keep their meaning; unless it stays
+// there for good, as stations on several threads need (the working
+// directory is the process's, not a thread's).
 class InScratch {
  public:
-  InScratch() : previous_(fs::current_path()) { fs::current_path(ScratchPath()); }
-  ~InScratch() { fs::current_path(previous_); }
+  InScratch() {
+    if (stayingInScratch.load()) return;
+    previous_ = fs::current_path();
+    fs::current_path(ScratchPath());
+  }
+  ~InScratch() {
+    if (!previous_.empty()) fs::current_path(previous_);
+  }
 
  private:
   fs::path previous_;
@@ -57,6 +69,16 @@ std::string InitFileName(int32_t station) {
 void IgnoreLine(void* /*context*/, int /*level*/, const char* /*line*/) {}
 
 }  // namespace
+
+ScratchStay::ScratchStay() : previous_(fs::current_path().string()) {
+  fs::current_path(ScratchPath());
+  stayingInScratch.store(true);
+}
+
+ScratchStay::~ScratchStay() {
+  stayingInScratch.store(false);
+  fs::current_path(previous_);
+}
 
 HostStation::HostStation(int32_t number) : number_(number), block_(sizeof(DriverData)) {
   data().stationNumber = number;

@@ -33,6 +33,20 @@ class HostStation {
   GuardedBuffer block_;
 };
 
+// While one lives, the process works in the stations' private directory and
+// cold starts do not change directory: stations cold-started on several
+// threads at once need that. Made and ended with no station call under way.
+class ScratchStay {
+ public:
+  ScratchStay();
+  ~ScratchStay();
+  ScratchStay(const ScratchStay&) = delete;
+  ScratchStay& operator=(const ScratchStay&) = delete;
+
+ private:
+  std::string previous_;
+};
+
 // A request record with its address text and its value, each in a buffer of
 // its own between guard bytes.
 class HostRequest {

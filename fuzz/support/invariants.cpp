@@ -70,7 +70,7 @@ std::string CheckWindows(const DriverData& d) {
 }  // namespace
 
 CallStart BeginCall(const DriverData& data) {
-  return {data.lastResult, data.connected, RvSimCallCount()};
+  return {data.lastResult, data.connected, RvSimThreadCallCount()};
 }
 
 std::string CheckStation(const DriverData& data) {
@@ -91,7 +91,7 @@ std::string CheckAfterCall(const CallStart& start, const DriverData& data, int32
   }
   if (result == VPI_INVALID) {
     if (data.lastResult != start.lastResult) return "VPI_INVALID changed lastResult";
-    if (start.connected == 1 && RvSimCallCount() != start.libraryCalls) {
+    if (start.connected == 1 && RvSimThreadCallCount() != start.libraryCalls) {
       return "VPI_INVALID after a library call";
     }
   }

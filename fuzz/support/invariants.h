@@ -13,7 +13,7 @@ namespace vpifuzz {
 struct CallStart {
   int32_t lastResult;
   int32_t connected;
-  int libraryCalls;  // RvSimCallCount
+  int libraryCalls;  // RvSimThreadCallCount: other threads' stations call too
 };
 CallStart BeginCall(const DriverData& data);
 

@@ -18,7 +18,7 @@ constexpr size_t kHiddenNameSize = 20;  // the named source: 19 characters
 // The name between the first "(" and the first ")"; false when the text is
 // too long, a bracket is missing or out of order, or the name does not fit.
 bool ReadSourceName(const char* text, char* name) {
-  char copy[kHostTextSize];
+  char copy[kHostTextSize]{};
   if (text == nullptr || !CopyTextIfFits(copy, sizeof copy, text)) return false;
   const char* open = std::strchr(copy, '(');
   const char* close = std::strchr(copy, ')');
@@ -30,7 +30,7 @@ bool ReadSourceName(const char* text, char* name) {
 
 int32_t HideSourceWindow(VpiCall* call, const char* text) {
   DriverData* data = call->driverData;
-  char name[kHiddenNameSize];
+  char name[kHiddenNameSize]{};
   if (!ReadSourceName(text, name)) return VPI_INVALID;
   const int source = FindSourceByName(data, name);
   if (source < 0 || !WindowHasConnection(source)) return VPI_INVALID;

@@ -48,7 +48,7 @@ bool ReadNumbers(char (*fields)[kHostTextSize], int16_t* numbers) {
 
 // Checks the whole text before anything is staged: VPI_OK or VPI_INVALID.
 int32_t ParsePlacement(const DriverData* data, const char* text, ShowPlacement* out) {
-  char copy[kHostTextSize];
+  char copy[kHostTextSize]{};
   if (text == nullptr || !CopyTextIfFits(copy, sizeof copy, text)) return VPI_INVALID;
   if (std::strchr(copy, '(') == nullptr || std::strchr(copy, ')') == nullptr) return VPI_INVALID;
   char fields[kShowFields][kHostTextSize];

@@ -50,12 +50,12 @@ int32_t WriteCaption(DriverData* data, const char* text) {
 }
 
 int32_t WriteColor(DriverData* data, const char* text) {
-  char working[kHostTextSize];
+  char working[kHostTextSize]{};
   if (!CopyTextIfFits(working, sizeof working, text)) return VPI_INVALID;
   if (std::strchr(working, ')') == nullptr || std::strchr(working, '(') == nullptr) {
     return VPI_INVALID;
   }
-  char fields[kColorComponents][kComponentSize];
+  char fields[kColorComponents][kComponentSize]{};
   const int taken = SplitBracketedFields(working, fields[0], kColorComponents, kComponentSize);
   if (taken < kColorComponents) return VPI_INVALID;
   const uint32_t packed =

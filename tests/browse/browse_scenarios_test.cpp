@@ -118,6 +118,7 @@ struct FirstSight {
   bool parameterEnabled = true;
   bool functionChecked = false;
   bool parameterChecked = true;
+  std::optional<int> focus;
 };
 
 FirstSight Look(Screen& screen) {
@@ -133,6 +134,7 @@ FirstSight Look(Screen& screen) {
   sight.parameterEnabled = screen.IsEnabled(IDC_PARAMETER_LIST);
   sight.functionChecked = screen.IsChecked(IDC_FUNCTION_RADIO);
   sight.parameterChecked = screen.IsChecked(IDC_PARAMETER_RADIO);
+  sight.focus = screen.FocusedControl();
   return sight;
 }
 
@@ -183,6 +185,9 @@ TEST(BrowseScenario, PickedFunctionIsWrittenAndTheDialogIsShownOnlyOnce) {
   ExpectIfSeen(sight.functionsAdded, functions, "sight.functionsAdded");
   ExpectIfSeen(sight.parametersAdded, parameters, "sight.parametersAdded");
   EXPECT_EQ(sight.functionSelection, "");
+  // The initialization lets the dialog manager set the focus: on the first
+  // control with a tab stop, the OK button.
+  ExpectIfSeen(sight.focus, kOk, "sight.focus");
   EXPECT_EQ(sight.parameterSelection, "");
   ExpectIfSeen(sight.driverSelection, "", "sight.driverSelection");
   EXPECT_TRUE(sight.functionEnabled);

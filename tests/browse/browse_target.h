@@ -43,6 +43,8 @@ class Screen {
   virtual bool IsOpen() = 0;
   virtual int BoxCount() = 0;  // message boxes shown while it was open
   virtual BoxSeen LastBox() = 0;
+  // The control that has the keyboard focus, where the target keeps one.
+  virtual std::optional<int> FocusedControl() = 0;
 };
 
 // Acts on the dialog; called only when one comes up. An empty user: nobody

@@ -41,6 +41,7 @@ class ModelScreen : public Screen {
   bool IsChecked(int buttonId) override { return VpiModelIsChecked(dialog_, buttonId) != 0; }
   bool IsOpen() override { return VpiModelIsOpen(dialog_) != 0; }
   int BoxCount() override { return VpiModelLastRun()->messageBoxes; }
+  std::optional<int> FocusedControl() override { return std::nullopt; }
   BoxSeen LastBox() override {
     const VpiModelRun& run = *VpiModelLastRun();
     return {run.boxOwner, run.boxTitle, {run.boxText}, std::nullopt, std::nullopt};

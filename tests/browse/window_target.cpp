@@ -85,6 +85,12 @@ class WindowScreen : public Screen {
   bool IsOpen() override { return IsWindow(dialog_) != FALSE && IsWindowVisible(dialog_) != FALSE; }
   int BoxCount() override { return boxes_; }
   BoxSeen LastBox() override { return lastBox_; }
+  std::optional<int> FocusedControl() override {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &thread)) return std::nullopt;
+    return GetDlgCtrlID(thread.hwndFocus);
+  }
 
  private:
   // Reads the box, then clicks its OK and waits for it to go.

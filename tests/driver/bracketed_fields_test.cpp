@@ -72,27 +72,50 @@ TEST(SplitBracketedFields, FieldLongerThanItsBufferIsMalformed) {
   EXPECT_EQ(SplitInto("(1,12345678)", 2).taken, kFieldListMalformed);
 }
 
-TEST(FieldToInt16, ReadsLikeAtoi) {
-  EXPECT_EQ(FieldToInt16("255"), 255);
-  EXPECT_EQ(FieldToInt16("  \t10"), 10);
-  EXPECT_EQ(FieldToInt16("-20"), -20);
-  EXPECT_EQ(FieldToInt16("+7"), 7);
-  EXPECT_EQ(FieldToInt16("12ab3"), 12);
-  EXPECT_EQ(FieldToInt16("abc"), 0);
-  EXPECT_EQ(FieldToInt16(""), 0);
-  EXPECT_EQ(FieldToInt16("- 5"), 0);
-  EXPECT_EQ(FieldToInt16("32767"), 32767);
-  EXPECT_EQ(FieldToInt16("-32768"), -32768);
-}
-
-TEST(FieldToInt16, KeepsTheLowSixteenBitsOfLargeNumbers) {
-  EXPECT_EQ(FieldToInt16("65536"), 0);
-  EXPECT_EQ(FieldToInt16("65537"), 1);
-  EXPECT_EQ(FieldToInt16("40000"), static_cast<int16_t>(40000 - 65536));
-  EXPECT_EQ(FieldToInt16("-65535"), 1);
-  // Far beyond 32 and 64 bits: still the number modulo 2^16, no overflow.
-  EXPECT_EQ(FieldToInt16("123456789012"), 6676);
-  EXPECT_EQ(FieldToInt16("99999999999999999999"), -1);
+// One table for the number reader: the blanks it skips (space and the
+// control characters tab to carriage return, both ends of that range) and
+// the characters just outside it, signs, digits and what ends them, and
+// numbers cut to their low sixteen bits.
+TEST(FieldToInt16, ReadsLikeAtoiCutToSixteenBits) {
+  const struct {
+    const char* field;
+    int16_t value;
+  } cases[] = {
+      {"255", 255},
+      {" 10", 10},
+      {"\t10", 10},  // the first blank of the control range
+      {"\n10", 10},
+      {"\v10", 10},
+      {"\f10", 10},
+      {"\r10", 10},  // the last blank of the control range
+      {"  \t\r 10", 10},
+      {"\b10", 0},  // backspace, just below the range: not a blank
+      {"\x0e"
+       "10",
+       0},  // shift-out, just above it
+      {"\x1f"
+       "10",
+       0},
+      {"-20", -20},
+      {"\r-20", -20},
+      {"+7", 7},
+      {"12ab3", 12},
+      {"abc", 0},
+      {"", 0},
+      {"- 5", 0},
+      {"32767", 32767},
+      {"-32768", -32768},
+      {"65536", 0},
+      {"65537", 1},
+      {"40000", static_cast<int16_t>(40000 - 65536)},
+      {"-65535", 1},
+      // Far beyond 32 and 64 bits: still the number modulo 2^16, no overflow.
+      {"123456789012", 6676},
+      {"99999999999999999999", -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FieldToInt16(c.field), c.value) << testing::PrintToString(std::string(c.field));
+  }
 }
 
 }  // namespace

@@ -182,29 +182,63 @@ TEST_F(Connections, WarmStartOnANeverConnectedStationOpensSix) {
   EXPECT_EQ(TracedFunctions(), expected);
 }
 
-TEST_F(Connections, WarmStartOnAConnectedStationAlternatesCloseAndOpen) {
+// A block counted as never connected whose slots still hold handles (a host
+// copied a connected block, or an earlier open left them): each is closed
+// through the library, in slot order, before the six fresh opens.
+TEST_F(Connections, WarmStartOnANeverConnectedStationClosesStaleHandlesFirst) {
   Station station;
   Connected(station);
-  const std::vector<int32_t> before = OpenSlots(station.data());
-  HostLogCapture log;
+  const std::vector<int32_t> stale = OpenSlots(station.data());
+  station.data().connected = 0;
+  station.data().numConnections = 0;
   ASSERT_EQ(station.Call(2), VPI_OK);
   const std::vector<TraceCall> calls = TraceCalls();
   ASSERT_GE(calls.size(), 12u);
-  for (size_t i = 0; i < static_cast<size_t>(kOpenConnections); ++i) {
-    EXPECT_EQ(calls[2 * i].function, kClose);
-    EXPECT_EQ(calls[2 * i].arguments, std::to_string(before[i]));
-    EXPECT_EQ(calls[2 * i + 1].function, kOpen);
-    EXPECT_EQ(calls[2 * i + 1].result, Value(station.data().connections[i]));
+  for (size_t i = 0; i < stale.size(); ++i) {
+    EXPECT_EQ(calls[i].function, kClose);
+    EXPECT_EQ(calls[i].arguments, std::to_string(stale[i]));
+    EXPECT_EQ(calls[kOpenConnections + i].function, kOpen);
   }
-  EXPECT_EQ(calls[12].function, kCount);
   EXPECT_EQ(Value(station.data().connected), 1);
   EXPECT_EQ(RvSimOpenConnections(), kOpenConnections);
   EXPECT_EQ(RvSimBadHandleCalls(), 0);
-  const std::vector<LogLine> expected{
-      Detail("Enter into the WarmStart()."),
-      Detail("VPI%s%02d : Number of Video Sources %d", kTitle, 1, 6),
-      Detail("DARAZO: End of WarmStart().")};
-  EXPECT_EQ(OwnLines(log), expected);
+}
+
+// n counted connections: n close and open pairs on slots 0 to n - 1, in
+// turn; the slots beyond the count keep their handles.
+TEST_F(Connections, WarmStartOnAConnectedStationAlternatesCloseAndOpen) {
+  for (const int count : {kOpenConnections, 1}) {
+    SCOPED_TRACE(count);
+    ASSERT_EQ(RvSimConfigure(nullptr), 0);
+    Station station;
+    Connected(station);
+    station.data().numConnections = count;
+    const std::vector<int32_t> before = OpenSlots(station.data());
+    HostLogCapture log;
+    ASSERT_EQ(station.Call(2), VPI_OK);
+    const std::vector<TraceCall> calls = TraceCalls();
+    const size_t pairs = static_cast<size_t>(count);
+    ASSERT_EQ(calls.size(), 2 * pairs + 1 + 6);  // then the count and six records
+    for (size_t i = 0; i < pairs; ++i) {
+      EXPECT_EQ(calls[2 * i].function, kClose);
+      EXPECT_EQ(calls[2 * i].arguments, std::to_string(before[i]));
+      EXPECT_EQ(calls[2 * i + 1].function, kOpen);
+      EXPECT_EQ(calls[2 * i + 1].result, Value(station.data().connections[i]));
+    }
+    EXPECT_EQ(calls[2 * pairs].function, kCount);
+    for (size_t i = pairs; i < before.size(); ++i) {
+      EXPECT_EQ(Value(station.data().connections[i]), before[i]);
+    }
+    EXPECT_EQ(Value(station.data().connected), 1);
+    EXPECT_EQ(Value(station.data().numConnections), count);
+    EXPECT_EQ(RvSimOpenConnections(), kOpenConnections);
+    EXPECT_EQ(RvSimBadHandleCalls(), 0);
+    const std::vector<LogLine> expected{
+        Detail("Enter into the WarmStart()."),
+        Detail("VPI%s%02d : Number of Video Sources %d", kTitle, 1, 6),
+        Detail("DARAZO: End of WarmStart().")};
+    EXPECT_EQ(OwnLines(log), expected);
+  }
 }
 
 TEST_F(Connections, WarmStartLogsFailedClosesAndOpensAndStaysDisconnected) {
@@ -280,6 +314,49 @@ TEST_F(Connections, LazyOpenClosesHandlesLeftByAnInterruptedClose) {
   RvSimClearTrace();
   ASSERT_EQ(vpi::EnsureConnected(&station.data()), VPI_OK);
   EXPECT_EQ(Calls(kClose), 5);
+  EXPECT_EQ(RvSimOpenConnections(), kOpenConnections);
+  EXPECT_EQ(RvSimBadHandleCalls(), 0);
+}
+
+// A close that fails leaves its handle in place, and the reopen after it
+// fails too: every close names a handle the server gave, each handle is
+// closed once, and the slots beyond the six are never touched.
+TEST_F(Connections, AFailedCloseThenAFailedOpenCloseEachHandleOnce) {
+  Station station;
+  Connected(station);
+  DriverData& d = station.data();
+  for (int slot = kOpenConnections; slot < kConnectionSlots; ++slot)
+    d.connections[slot] = 9000 + slot;
+  const std::vector<int32_t> h = OpenSlots(d);
+  RvSimAddFault(kClose, 3, 1, 0);
+  ASSERT_EQ(station.Call(12), VPI_FAILED);  // slots 0 and 1 closed, 2 refused
+  RvSimClearFaults();
+  RvSimAddFault(kClose, 1, 1, 0);  // slot 2's handle is refused again
+  RvSimAddFault(kOpen, 3, 1, -1);  // and the third new connection fails
+  EXPECT_EQ(vpi::EnsureConnected(&d), VPI_FAILED);
+  RvSimClearFaults();
+  ASSERT_EQ(vpi::EnsureConnected(&d), VPI_OK);
+
+  std::vector<std::string> opened;
+  std::vector<std::string> closes;
+  for (const TraceCall& call : TraceCalls()) {
+    if (call.function == kOpen) opened.push_back(std::to_string(call.result));
+    if (call.function == kClose)
+      closes.push_back(call.arguments + "=" + std::to_string(call.result));
+  }
+  ASSERT_GE(opened.size(), 2u);
+  const auto old = [&](int slot) { return std::to_string(h[static_cast<size_t>(slot)]); };
+  const std::vector<std::string> expected{
+      old(0) + "=1",    old(1) + "=1",    old(2) + "=0",  // the interrupted close
+      old(2) + "=0",    old(3) + "=1",    old(4) + "=1",
+      old(5) + "=1",                       // stale ones before the open
+      opened[0] + "=1", opened[1] + "=1",  // the two new, after its failure
+      old(2) + "=1"};                      // the next open
+  EXPECT_EQ(closes, expected);
+  for (int slot = kOpenConnections; slot < kConnectionSlots; ++slot) {
+    EXPECT_EQ(Value(d.connections[slot]), 9000 + slot);
+  }
+  EXPECT_EQ(Value(d.connected), 1);
   EXPECT_EQ(RvSimOpenConnections(), kOpenConnections);
   EXPECT_EQ(RvSimBadHandleCalls(), 0);
 }

@@ -9,6 +9,7 @@
 #include "link/init_file_rules.h"
 #include "link/library_binding.h"
 #include "link_fixture.h"
+#include "support/open_files.h"
 
 namespace {
 
@@ -143,6 +144,41 @@ TEST_F(InitFile, NameComesFromTheCallsStationAndTheLogFromTheBlock) {
   ASSERT_EQ(StartWith(station, "HostName=wide;\n"), VPI_OK);
   EXPECT_STREQ(station.data().hostName, "wide");
   EXPECT_EQ(OwnLines(log)[1], Detail("Vpi%s%02d:  HostName: %s", kTitle, 42, "wide"));
+}
+
+// Every cold start that opened the file closes it, whatever the file held:
+// a host that cold-starts a station every few minutes must not run out of
+// files. Where the system lists the open files their number is the same
+// after a thousand cold starts; everywhere the file can be renamed and
+// deleted right after one.
+TEST_F(InitFile, IsClosedAfterEveryColdStartWhateverItHolds) {
+  const struct {
+    const char* outcome;
+    std::string content;
+  } files[] = {
+      {"host name accepted", vpitest::InitFileFor(vpitest::kSimulatorHost)},
+      {"no usable host line", "; nothing here\nHostName = simulator\nHost=x;\n"},
+      {"lines over the reader's length",
+       std::string(700, 'x') + "\nHostName=" + std::string(400, 'n') + ";\n"},
+  };
+  Station station(9);
+  char fileName[vpi::kInitFileNameSize];
+  vpi::FormatInitFileName(station.number(), fileName);
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.outcome);
+    station.WriteInitFile(file.content);
+    const int before = vpitest::OpenFileCount();
+    HostLogCapture quiet;
+    if (before >= 0) {
+      for (int start = 0; start < 1000; ++start) {
+        ASSERT_EQ(station.Call(1), VPI_OK);
+        quiet.Clear();
+      }
+      EXPECT_EQ(vpitest::OpenFileCount(), before);
+    }
+    ASSERT_EQ(station.Call(1), VPI_OK);
+    EXPECT_TRUE(vpitest::RenameAndDelete(fileName));
+  }
 }
 
 TEST_F(InitFile, MissingFileFailsBeforeTheLibraryIsBound) {

@@ -201,5 +201,32 @@ TEST_F(SharedNames, AHideNameOver19IsRefused) {
   EXPECT_EQ(data().windowShown[3], 1);
 }
 
+// Names are looked up only among the records the server reported and the
+// driver stored: not in the zeroed records past the count (an empty name
+// included), nor in records left beyond a smaller count read later.
+class FourSources : public VideoWall {
+  const char* ServerConfig() const override {
+    return "source 201 CAM1\nsource 202 CAM2\nsource 203 CAM3\nsource 204 CAM4\n";
+  }
+};
+
+TEST_F(FourSources, NamesAreFoundOnlyAmongTheReportedRecords) {
+  EXPECT_EQ(Show("(,0,0,640,480,0,x)"), VPI_INVALID);
+  EXPECT_EQ(Hide("()"), VPI_INVALID);
+  EXPECT_EQ(StagedWindow(), 0);
+  EXPECT_EQ(StagedSource(), 0);
+  ASSERT_EQ(Show("(CAM4,0,0,640,480,0,x)"), VPI_OK);
+  data().numSources = 2;  // as a later FNUMSOURCES read of a smaller count leaves it
+  RvSimClearTrace();
+  EXPECT_EQ(Hide("(CAM4)"), VPI_INVALID);
+  EXPECT_EQ(Show("(CAM3,640,0,640,480,0,x)"), VPI_INVALID);
+  char placement[50] = {};
+  EXPECT_EQ(station.ReadText("!FSHOWWINDOW", placement), VPI_INVALID);  // staged source 4
+  EXPECT_EQ(Trace(), Lines());
+  EXPECT_EQ(StagedWindow(), 3);
+  EXPECT_EQ(data().windowShown[3], 1);
+  EXPECT_EQ(Show("(CAM2,640,0,640,480,0,x)"), VPI_OK);
+}
+
 }  // namespace
 }  // namespace vpitest

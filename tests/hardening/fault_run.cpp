@@ -92,7 +92,7 @@ PathRun RunPath(const CommandPath& path, int failAt, int32_t failure) {
   for (const vpitest::LogLine& line : log.Lines()) {
     if (line.level != 8) run.log.push_back(line);
   }
-  run.libraryCalls = RvSimCallCount() - start.libraryCalls;
+  run.libraryCalls = RvSimThreadCallCount() - start.libraryCalls;
   run.openConnections = RvSimOpenConnections();
   run.broken = vpifuzz::CheckAfterCall(start, station.data(), run.result);
   if (run.broken.empty() && !station.GuardsIntact()) run.broken = "guard bytes overwritten";

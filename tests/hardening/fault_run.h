@@ -33,7 +33,7 @@ struct PathRun {
   DriverData after{};
   std::vector<TraceLine> trace;       // the library calls of the path itself
   std::vector<vpitest::LogLine> log;  // the lines the slots logged (level 32)
-  int libraryCalls = 0;               // RvSimCallCount over the path
+  int libraryCalls = 0;               // RvSimThreadCallCount over the path
   int openConnections = 0;
   std::string broken;  // invariants, guard bytes; empty when all hold
 };

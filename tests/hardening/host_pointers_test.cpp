@@ -4,6 +4,11 @@
 // library function and writes nothing outside the block.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include "core/vpi_records.h"
 #include "invariants.h"
 #include "rvideo-sim/rvsim.h"
@@ -91,18 +96,47 @@ TEST_F(HostPointers, NullValueIsRefusedBeforeAnyDeviceCall) {
   ExpectUntouched();
 }
 
-// A count the driver never wrote keeps every loop inside the ten slots.
+// A count the driver never wrote keeps every loop inside the ten slots. A
+// negative count closes nothing, not even the live handle in slot 0: both
+// closes answer VPI_OK without a library call, a log line or a changed slot,
+// and a warm start then only marks the station disconnected.
 TEST_F(HostPointers, ConnectionCountsOverwrittenByTheHostStayInsideTheTable) {
-  station.data().numConnections = -5;
-  EXPECT_EQ(station.Call(12), VPI_OK);
+  const std::vector<int32_t> slots(station.data().connections,
+                                   station.data().connections + kConnectionSlots);
+  for (const int32_t count : {-1, -5, INT32_MIN}) {
+    station.data().numConnections = count;
+    log.Clear();
+    EXPECT_EQ(station.Call(12), VPI_OK) << count;
+    EXPECT_EQ(station.Call(11), VPI_OK) << count;
+    EXPECT_EQ(std::vector<int32_t>(station.data().connections,
+                                   station.data().connections + kConnectionSlots),
+              slots);
+    EXPECT_EQ(+station.data().connected, 1);
+    for (const vpitest::LogLine& line : log.Lines()) EXPECT_EQ(line.level, 8) << line.text;
+    EXPECT_EQ(RvSimCallCount(), calls);
+  }
   EXPECT_EQ(station.Call(2), VPI_OK);
   EXPECT_EQ(+station.data().connected, 0);
+  EXPECT_EQ(RvSimCallCount(), calls);
 
   station.data().numConnections = 1000;
   EXPECT_EQ(station.Call(2), VPI_OK);
   EXPECT_EQ(station.Call(12), VPI_OK);
   EXPECT_EQ(RvSimBadHandleCalls(), 0);
   EXPECT_TRUE(station.GuardsIntact());
+}
+
+// A host name field the host filled to its end, without a NUL: the open
+// sends its first 29 characters, never more and never an empty name.
+TEST_F(HostPointers, AHostNameFieldWithoutItsEndIsSentAsItsFirst29Characters) {
+  ASSERT_EQ(station.Call(12), VPI_OK);
+  std::memset(station.data().hostName, 'h', sizeof station.data().hostName);
+  RvSimClearTrace();
+  VpiValue cell{};
+  EXPECT_EQ(station.Read("!FRESULT", &cell), VPI_FAILED);  // no such server
+  const std::string open =
+      "NTRVOpenVideoConnection(\"" + std::string(kHostNameSize - 1, 'h') + "\")";
+  EXPECT_EQ(std::string(RvSimTrace()).rfind(open, 0), 0u) << RvSimTrace();
 }
 
 }  // namespace

@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <thread>
+#include <vector>
+
 #include "video_library_api.h"
 
 namespace simtest {
@@ -98,6 +102,41 @@ TEST_F(Faults, ConfigurationCanCarryFaults) {
   EXPECT_EQ(api.motion(999), 1);  // the star rule answers 1 even here
   RvSimAddFault("NTRVMotionVideo", 1, 1, 0);
   EXPECT_EQ(api.motion(999), 1);  // the earlier rule still comes first
+}
+
+TEST_F(Faults, RandomShareFailsAboutThatShareAndRepeatsAfterClearing) {
+  const int32_t handle = Open();
+  const auto answers = [&] {
+    std::vector<int32_t> seen;
+    seen.reserve(10000);
+    for (int i = 0; i < 10000; ++i) seen.push_back(api.hue(handle, 1));
+    return seen;
+  };
+  RvSimAddRandomFault("NTRVSetHue", 100000, 7);
+  RvSimAddRandomFault("NTRVSetContrast", 1000000, 0);
+  const std::vector<int32_t> first = answers();
+  const auto failed = std::count(first.begin(), first.end(), 7);
+  EXPECT_EQ(std::count(first.begin(), first.end(), 1) + failed, 10000);
+  EXPECT_GT(failed, 800);
+  EXPECT_LT(failed, 1200);
+  EXPECT_EQ(api.contrast(handle, 1), 0);  // its own rule, every call
+  RvSimClearFaults();
+  EXPECT_EQ(api.contrast(handle, 1), 1);
+  RvSimAddRandomFault("NTRVSetHue", 100000, 7);
+  EXPECT_EQ(answers(), first);
+}
+
+TEST_F(Faults, ThreadCountsOnlyItsOwnCalls) {
+  const int32_t handle = Open();
+  const int mine = RvSimThreadCallCount();
+  const int all = RvSimCallCount();
+  std::thread other([&] {
+    for (int i = 0; i < 5; ++i) api.hue(handle, 1);
+  });
+  other.join();
+  api.hue(handle, 2);
+  EXPECT_EQ(RvSimThreadCallCount(), mine + 1);
+  EXPECT_EQ(RvSimCallCount(), all + 6);
 }
 
 }  // namespace

@@ -27,6 +27,11 @@ const char* RvSimConfigError(void);
 // of that function counted from now (1 = the next call); count < 0 = forever.
 // Several rules may stand; the first that matches applies.
 void RvSimAddFault(const char* function, int from, int count, int32_t result);
+// Makes each call of the named function (or "*") fail with a chance of
+// `perMillion` in a million, answering `result`; a draw from one seeded
+// sequence, started again by RvSimClearFaults and by configuring. Stands with
+// the other rules, in the order added.
+void RvSimAddRandomFault(const char* function, int perMillion, int32_t result);
 void RvSimClearFaults(void);
 
 // ---- Observation --------------------------------------------------------
@@ -41,6 +46,9 @@ void RvSimClearTrace(void);
 // keeps the setting.
 void RvSimSetTracing(int on);
 int RvSimCallCount(void);
+// The library calls the calling thread has made since it started, whatever
+// other threads call meanwhile; configuring does not reset it.
+int RvSimThreadCallCount(void);
 // Calls that named a handle which was not open (never opened or closed).
 int RvSimBadHandleCalls(void);
 int RvSimOpenConnections(void);

@@ -48,6 +48,14 @@ void RvSimAddFault(const char* function, int from, int count, int32_t result) {
   rvsim::AddFault(TheSimulator(), {function, from, count, result});
 }
 
+void RvSimAddRandomFault(const char* function, int perMillion, int32_t result) {
+  if (function == nullptr) return;
+  rvsim::Simulator& sim = TheSimulator();
+  Lock lock(sim.mutex);
+  sim.faults.AddRandom(function, perMillion, result);
+  ++sim.revision;
+}
+
 void RvSimClearFaults(void) {
   if (Remote().Active()) return Remote().ClearFaults();
   rvsim::ClearFaults(TheSimulator());
@@ -73,6 +81,10 @@ void RvSimSetTracing(int on) {
 int RvSimCallCount(void) {
   if (Remote().Active()) return RemoteCount(&rvproto::StatsAnswer::callCount);
   return rvsim::Stats(TheSimulator()).callCount;
+}
+
+int RvSimThreadCallCount(void) {
+  return rvsim::ThreadCallCount();
 }
 
 int RvSimBadHandleCalls(void) {

@@ -17,6 +17,11 @@ bool ReadSmallFile(const char* path, std::string* text) {
 
 }  // namespace
 
+int& ThreadCallCount() {
+  thread_local int calls = 0;
+  return calls;
+}
+
 bool Configure(Simulator& sim, const char* text) {
   ServerConfig config = DefaultConfig();
   std::string error;

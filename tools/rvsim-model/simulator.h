@@ -28,6 +28,9 @@ struct Simulator {
   uint64_t revision = 0;
 };
 
+// The library calls the calling thread has made, ever (no lock needed).
+int& ThreadCallCount();
+
 // Replaces the server with `text` (null: the built-in default) and clears
 // connections, faults, counters and the trace. On a malformed text the
 // default is used, `configError` says why, and the result is false. The
@@ -59,6 +62,7 @@ template <typename Arguments, typename Work>
 int32_t ServeCall(Simulator& sim, const char* function, Arguments arguments, Work work) {
   std::lock_guard<std::mutex> lock(sim.mutex);
   ++sim.callCount;
+  ++ThreadCallCount();
   int32_t result = 0;
   if (!sim.faults.Check(function, &result)) result = work(sim);
   TraceCall(sim, function, arguments, result);
@@ -73,6 +77,7 @@ int32_t ServeWindowCall(Simulator& sim, Owner owner, const char* function, int32
                         Arguments arguments, Work work) {
   std::lock_guard<std::mutex> lock(sim.mutex);
   ++sim.callCount;
+  ++ThreadCallCount();
   RvSimWindow* window = sim.server.Window(handle, owner);
   if (window == nullptr) ++sim.badHandleCalls;
   int32_t result = 0;
