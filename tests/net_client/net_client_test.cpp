@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "fake_server.h"
-#include "ntrv_exports.h"
 #include "rvsim.h"
+#include "video_library_api.h"
 
 namespace nettest {
 namespace {
 
 constexpr int32_t kFirstNetworkHandle = 0x40000001;
+
+const simtest::VideoLibraryApi& api = simtest::Api();
 
 TEST(NetworkOpen, EveryFailingServerGivesMinusOne) {
   const std::vector<std::pair<const char*, Behaviour>> cases = {
@@ -27,9 +29,9 @@ TEST(NetworkOpen, EveryFailingServerGivesMinusOne) {
   };
   for (const auto& [name, behaviour] : cases) {
     FakeServer server(behaviour);
-    EXPECT_EQ(NTRVOpenVideoConnection(server.HostName().c_str()), -1) << name;
+    EXPECT_EQ(api.open(server.HostName().c_str()), -1) << name;
   }
-  EXPECT_EQ(NTRVOpenVideoConnection(UnusedHostName().c_str()), -1) << "nothing listening";
+  EXPECT_EQ(api.open(UnusedHostName().c_str()), -1) << "nothing listening";
   EXPECT_EQ(RvSimOpenConnections(), 0) << "nothing reached the in-process server";
 }
 
@@ -40,19 +42,19 @@ TEST(NetworkCalls, AFailedConnectionStaysFailedUntilClosed) {
   RvSimConfigure(nullptr);
   for (Behaviour behaviour : {Behaviour::kSilentAfterOpen, Behaviour::kClosesAfterOpen}) {
     FakeServer server(behaviour);
-    const int32_t handle = NTRVOpenVideoConnection(server.HostName().c_str());
+    const int32_t handle = api.open(server.HostName().c_str());
     ASSERT_GE(handle, kFirstNetworkHandle);
     uint8_t count = 77;
-    EXPECT_EQ(NTRVGetNumVideoSources(handle, &count), 0);
+    EXPECT_EQ(api.numSources(handle, &count), 0);
     EXPECT_EQ(count, 77) << "no answer, nothing written";
     if (behaviour == Behaviour::kSilentAfterOpen) {
       EXPECT_TRUE(server.ClientClosed()) << "the connection is dropped after the timeout";
     }
-    EXPECT_EQ(NTRVHideVideo(handle), 0);
-    EXPECT_EQ(NTRVSetVideoCaption(handle, "late"), 0);
-    EXPECT_EQ(NTRVCloseVideoConnection(handle), 0);
+    EXPECT_EQ(api.hide(handle), 0);
+    EXPECT_EQ(api.caption(handle, "late"), 0);
+    EXPECT_EQ(api.close(handle), 0);
     EXPECT_EQ(RvSimBadHandleCalls(), 0);
-    EXPECT_EQ(NTRVHideVideo(handle), 0) << "a forgotten handle is nobody's";
+    EXPECT_EQ(api.hide(handle), 0) << "a forgotten handle is nobody's";
     EXPECT_EQ(RvSimBadHandleCalls(), 1) << "and counts as bad where unknown handles go";
     RvSimConfigure(nullptr);
   }
@@ -62,7 +64,7 @@ TEST(NetworkSwitch, OffKeepsEveryNameInTheProcess) {
   RvSimConfigure(nullptr);
   FakeServer server(Behaviour::kSilentAfterOpen);
   RvSimSetNetwork(0);
-  EXPECT_EQ(NTRVOpenVideoConnection(server.HostName().c_str()), -1);
+  EXPECT_EQ(api.open(server.HostName().c_str()), -1);
   EXPECT_EQ(RvSimUseServer(server.HostName().c_str()), 0);
   RvSimSetNetwork(1);
   EXPECT_EQ(RvSimTrace(), "NTRVOpenVideoConnection(\"" + server.HostName() + "\") = -1\n")

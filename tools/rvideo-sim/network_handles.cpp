@@ -38,8 +38,10 @@ int32_t NetworkHandles::LocalHandleOf(const std::string& server, int32_t serverH
 }
 
 NetworkHandles& TheNetworkHandles() {
-  static NetworkHandles handles;
-  return handles;
+  // Lives as long as the process (exports may run at exit); the system
+  // closes the sockets.
+  static NetworkHandles* const handles = new NetworkHandles;
+  return *handles;
 }
 
 }  // namespace rvsim

@@ -188,8 +188,8 @@ int RemoteControls::Wall(RvSimWindow* windows, int capacity) {
 }
 
 RemoteControls& TheRemoteControls() {
-  static RemoteControls controls;
-  return controls;
+  static RemoteControls* const controls = new RemoteControls;  // as TheNetworkHandles
+  return *controls;
 }
 
 }  // namespace rvsim
