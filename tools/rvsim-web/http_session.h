@@ -13,8 +13,8 @@
 
 namespace rvweb {
 
-constexpr size_t kBodyLimit = 64 * 1024;
-constexpr size_t kHeaderLimit = 16 * 1024;
+constexpr size_t kBodyLimit = size_t{64} * 1024;
+constexpr size_t kHeaderLimit = size_t{16} * 1024;
 
 struct WebContext {
   WebModel& model;
