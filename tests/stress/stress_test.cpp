@@ -5,6 +5,7 @@
 // after every call whatever the library answered.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct FaultScenario {
   vpifuzz::StreamFaults stream;
   bool randomShare;  // 1 % of every call but a close fails
 };
+
+void PrintTo(const FaultScenario& scenario, std::ostream* out) {
+  *out << scenario.name;
+}
 
 const FaultScenario kScenarios[] = {
     {"FaultsFromTheStream", vpifuzz::StreamFaults::kInject, false},
