@@ -124,10 +124,13 @@ TEST_F(ServerWeb, AFaultAddedOverRestFailsTheNextMatchingCall) {
   const int32_t handle = ShowWindow("Gate");
   HttpReply reply = Send("POST", "/api/v1/faults", R"({"function":"NTRVSetHue","count":1})");
   ASSERT_EQ(reply.status, 201) << reply.body;
+  EXPECT_EQ(Get("/api/v1/faults")["faults"][0]["function"], "NTRVSetHue");
   EXPECT_EQ(rvsim::CallSetBrightness(sim_, kOwner, handle, 1), 1);  // another function
   EXPECT_EQ(rvsim::CallSetHue(sim_, kOwner, handle, 9), 0);
   EXPECT_EQ(rvsim::CallSetHue(sim_, kOwner, handle, 9), 1);  // counted once
-  EXPECT_EQ(Get("/api/v1/faults")["faults"][0]["function"], "NTRVSetHue");
+  EXPECT_TRUE(Get("/api/v1/faults")["faults"].empty());      // a spent rule is dropped
+  reply = Send("POST", "/api/v1/faults", R"({"function":"*","count":-1})");
+  ASSERT_EQ(reply.status, 201) << reply.body;
   EXPECT_EQ(Send("DELETE", "/api/v1/faults").status, 200);
   EXPECT_TRUE(rvsim::FaultList(sim_).empty());
 }
