@@ -36,7 +36,8 @@ const char kHeartbeat[] = ": still here\n\n";
 
 }  // namespace
 
-EventStream::EventStream(Strand strand, WebModel& model, std::string instance, StreamTiming timing)
+EventStream::EventStream(const Strand& strand, WebModel& model, std::string instance,
+                         StreamTiming timing)
     : strand_(strand),
       model_(model),
       instance_(std::move(instance)),
@@ -110,7 +111,7 @@ void EventStream::Tick() {
   Arm();
 }
 
-void EventStream::Push(const std::shared_ptr<Subscriber>& subscriber, Payload payload) {
+void EventStream::Push(const std::shared_ptr<Subscriber>& subscriber, const Payload& payload) {
   subscriber->writing = true;
   subscriber->lastWrite = Clock::now();
   asio::async_write(

@@ -1,9 +1,9 @@
 // The live push: pages subscribed to /api/v1/events get the whole state as a
 // Server-Sent Event whenever the model's revision moves on, at most once per
 // interval however fast changes come; calls that change nothing but the trace
-// are pushed at a slower pace, so a host polling hard costs little. A page that reads slowly is sent only
-// the newest state when it is ready again, so nothing piles up; an idle
-// stream gets a comment line now and then, so a vanished page is noticed.
+// are pushed at a slower pace, so a host polling hard costs little. A page that reads slowly is
+// sent only the newest state when it is ready again, so nothing piles up; an idle stream gets a
+// comment line now and then, so a vanished page is noticed.
 #pragma once
 
 #include <atomic>
@@ -32,7 +32,7 @@ struct StreamTiming {
 
 class EventStream : public std::enable_shared_from_this<EventStream> {
  public:
-  EventStream(Strand strand, WebModel& model, std::string instance, StreamTiming timing);
+  EventStream(const Strand& strand, WebModel& model, std::string instance, StreamTiming timing);
 
   // Takes over the socket of a GET of the event stream, answers its header
   // and the current state; false (socket untouched) when the stream is full.
@@ -52,7 +52,7 @@ class EventStream : public std::enable_shared_from_this<EventStream> {
   // Builds the state's event anew when the model moved on since the last one
   // (or, with `callsToo`, when calls were served since).
   void Refresh(bool callsToo);
-  void Push(const std::shared_ptr<Subscriber>& subscriber, Payload payload);
+  void Push(const std::shared_ptr<Subscriber>& subscriber, const Payload& payload);
   void WatchForClose(const std::shared_ptr<Subscriber>& subscriber);
   void Drop(const std::shared_ptr<Subscriber>& subscriber);
 

@@ -1,7 +1,7 @@
 #include "rest_api.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 
 #include "request_json.h"
